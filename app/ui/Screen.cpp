@@ -1,0 +1,88 @@
+#include "app/ui/Screen.h"
+
+#include "session/DbError.h"
+
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace {
+
+// One soft backdrop shared by every screen, drawn once.
+const QPixmap &backdrop()
+{
+    static const QPixmap picture = [] {
+        QPixmap pixmap(64, 256);
+        QPainter painter(&pixmap);
+        QLinearGradient gradient(0, 0, 0, 256);
+        gradient.setColorAt(0, QColor(0xEE, 0xF2, 0xF7));
+        gradient.setColorAt(1, QColor(0xD5, 0xDE, 0xEA));
+        painter.fillRect(pixmap.rect(), gradient);
+        return pixmap;
+    }();
+    return picture;
+}
+
+}
+
+Screen::Screen(AppContext &context, const QString &name, const QString &caption, QWidget *parent)
+    : QDialog(parent), m_context(context)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    JvImg = new QLabel(this);
+    JvImg->setObjectName(QStringLiteral("JvImg"));
+    JvImg->setPixmap(backdrop());
+    JvImg->setScaledContents(true);
+    JvImg->lower();
+}
+
+void Screen::guarded(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const DbError &error) {
+        messages().showError(error.text());
+    } catch (const std::exception &error) {
+        messages().showError(QString::fromUtf8(error.what()));
+    }
+}
+
+QPushButton *Screen::makeButton(const QString &name, const QString &caption)
+{
+    auto *button = make<QPushButton>(name, caption);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel *Screen::makeLabel(const QString &name, const QString &caption)
+{
+    return make<QLabel>(name, caption);
+}
+
+void Screen::FormResize()
+{
+    JvImg->setGeometry(0, 0, width(), height());
+}
+
+void Screen::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        guarded([this] { FormShow(); });
+}
+
+void Screen::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    if (!event->spontaneous())
+        guarded([this] { FormClose(); });
+}
+
+void Screen::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    guarded([this] { FormResize(); });
+}

@@ -1,0 +1,62 @@
+#include "app/ui/Screens.h"
+
+#include "app/ui/Screen.h"
+#include "app/ui/TFrmMain.h"
+#include "browse/ui/TFrmSQL.h"
+#include "browse/ui/TFrmShowTbls.h"
+#include "schema/ui/TFrmFK.h"
+#include "schema/ui/TFrmIndexes.h"
+#include "schema/ui/TFrmTables.h"
+#include "session/ui/TFrmOpen.h"
+
+namespace {
+
+// A screen whose task is still to come: its caption, nothing else.
+std::unique_ptr<Screen> pending(AppContext &context, const char *name, const char *caption)
+{
+    return std::make_unique<Screen>(context, QString::fromLatin1(name), QString::fromLatin1(caption));
+}
+
+}
+
+Screens::Screens(AppContext &context)
+{
+    auto main = std::make_unique<TFrmMain>(context, *this);
+    m_main = main.get();
+    m_all.push_back(std::move(main));
+    m_all.push_back(std::make_unique<TFrmOpen>(context));
+    m_all.push_back(pending(context, "TFrmCreateDB", "Create Firebird Database"));
+    m_all.push_back(pending(context, "TFrmisqlLocation", "FrmisqlLocation"));
+    m_all.push_back(pending(context, "TFrmAbout", "About"));
+    m_all.push_back(pending(context, "TFrmAddRemUsers", "Add/Remove Users"));
+    m_all.push_back(pending(context, "TFrmSysDBAPW", "Set Administration Password for This Session"));
+    m_all.push_back(std::make_unique<TFrmTables>(context));
+    m_all.push_back(pending(context, "TFrmAddRemRoles", "Add/Remove Roles"));
+    m_all.push_back(pending(context, "TFrmUserInRoles", "Add/Remove Users To/From Roles"));
+    m_all.push_back(pending(context, "TFrmRolesForUser", "Roles grants"));
+    m_all.push_back(std::make_unique<TFrmShowTbls>(context));
+    m_all.push_back(pending(context, "TFrmPermissions", "Grant/Revoke Permissions on Tables to/from Users or Roles"));
+    m_all.push_back(pending(context, "TFrmUserPerm", "Role Permissions"));
+    m_all.push_back(pending(context, "TFrmTblPerm", "Table Grants"));
+    m_all.push_back(std::make_unique<TFrmIndexes>(context));
+    m_all.push_back(std::make_unique<TFrmFK>(context));
+    m_all.push_back(pending(context, "TFrmTbl4Role", "Tables for Role"));
+    m_all.push_back(std::make_unique<TFrmSQL>(context));
+    m_all.push_back(pending(context, "TFrmUpdMsg", "Update Message"));
+}
+
+Screens::~Screens()
+{
+    // Task screens first, the main window last.
+    while (m_all.size() > 1)
+        m_all.pop_back();
+}
+
+Screen *Screens::byName(const QString &name) const
+{
+    for (const auto &screen : m_all) {
+        if (screen->objectName() == name)
+            return screen.get();
+    }
+    return nullptr;
+}

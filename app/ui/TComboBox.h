@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QComboBox>
+
+// A drop-down whose Change runs only for the user: picking an item, or each
+// keystroke typed into an editable one. Items and the selected item set by
+// the program run nothing.
+class TComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit TComboBox(QWidget *parent = nullptr);
+    void setTypable(bool typable);
+    int ItemIndex() const { return currentIndex(); }
+    void setItemIndex(int index);
+    QString Text() const { return currentText(); }
+
+signals:
+    void Change();
+};

@@ -1,0 +1,22 @@
+#include "app/ui/TEdit.h"
+
+#include <QSignalBlocker>
+
+TEdit::TEdit(QWidget *parent) : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::textChanged, this, &TEdit::Change);
+}
+
+void TEdit::Clear()
+{
+    if (text().isEmpty())
+        emit Change();
+    else
+        setText(QString());
+}
+
+void TEdit::ClearQuietly()
+{
+    const QSignalBlocker quiet(this);
+    setText(QString());
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/ui/Screen.h"
+
+class QCheckBox;
+class QToolButton;
+class Screens;
+
+// The main menu: one large button per task screen. Closing it ends the program.
+class TFrmMain : public Screen {
+    Q_OBJECT
+public:
+    TFrmMain(AppContext &context, Screens &screens);
+
+    QCheckBox *ChkUpdates;
+
+private:
+    QToolButton *imageButton(const QString &name, const QString &caption, int icon);
+    void openScreen(const QString &name, bool modal);
+    void CmdExitClick();
+
+    Screens &m_screens;
+};

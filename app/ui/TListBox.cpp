@@ -1,0 +1,78 @@
+#include "app/ui/TListBox.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+TListBox::TListBox(QWidget *parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+void TListBox::setMultiSelect(bool multi)
+{
+    setSelectionMode(multi ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
+}
+
+int TListBox::ItemIndex() const
+{
+    const QList<QListWidgetItem *> selected = selectedItems();
+    if (selected.isEmpty())
+        return -1;
+    return row(selected.first());
+}
+
+void TListBox::setItemIndex(int index)
+{
+    clearSelection();
+    if (index >= 0 && index < count()) {
+        setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+    }
+}
+
+int TListBox::SelCount() const
+{
+    if (!multiSelect())
+        return -1;
+    return int(selectedItems().size());
+}
+
+QStringList TListBox::Items() const
+{
+    QStringList items;
+    for (int i = 0; i < count(); ++i)
+        items << item(i)->text();
+    return items;
+}
+
+void TListBox::setItems(const QStringList &items)
+{
+    clear();
+    addItems(items);
+}
+
+int TListBox::selectText(const QString &text)
+{
+    for (int i = 0; i < count(); ++i) {
+        if (item(i)->text().compare(text, Qt::CaseInsensitive) == 0) {
+            setItemIndex(i);
+            return i;
+        }
+    }
+    return -1;
+}
+
+void TListBox::mousePressEvent(QMouseEvent *event)
+{
+    QListWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint()))
+        emit Click();
+}
+
+void TListBox::keyPressEvent(QKeyEvent *event)
+{
+    const QList<QListWidgetItem *> before = selectedItems();
+    QListWidget::keyPressEvent(event);
+    if (selectedItems() != before)
+        emit Click();
+}

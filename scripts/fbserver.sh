@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# A private Firebird server for tests, on 127.0.0.1 and a free port of its own,
+# beside any other server on the machine, with a SYSDBA password we know.
+#   fbserver.sh start DIR   starts it; writes DIR/env (KELVANE_TEST_SERVER, KELVANE_TEST_PASSWORD)
+#   fbserver.sh stop DIR    stops it
+set -euo pipefail
+cmd=${1:?start or stop}; R=${2:?folder}
+fbroot=/usr/lib/x86_64-linux-gnu/firebird/3.0
+case "$cmd" in
+start)
+  mkdir -p "$R/lock" "$R/system"
+  for f in firebird.msg intl lib plugins UDF plugins.conf fbtrace.conf; do
+    [ -e "$fbroot/$f" ] && ln -sfn "$fbroot/$f" "$R/$f"
+  done
+  cp /var/lib/firebird/3.0/system/security3.fdb "$R/system/security3.fdb"
+  chmod 600 "$R/system/security3.fdb"
+  port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
+  password=kelvane-test
+  printf 'RemoteServicePort = %s\nRemoteBindAddress = 127.0.0.1\nSecurityDatabase = %s\nUdfAccess = None\n' \
+    "$port" "$R/system/security3.fdb" > "$R/firebird.conf"
+  printf 'security.db = %s\n{\n\tRemoteAccess = false\n}\n' "$R/system/security3.fdb" > "$R/databases.conf"
+  printf "CREATE OR ALTER USER SYSDBA PASSWORD '%s';\nCOMMIT;\n" "$password" |
+    FIREBIRD=$R FIREBIRD_LOCK=$R/lock isql-fb -q -user SYSDBA "$R/system/security3.fdb"
+  FIREBIRD=$R FIREBIRD_LOCK=$R/lock setsid /usr/sbin/firebird >"$R/server.log" 2>&1 &
+  echo $! > "$R/pid"
+  for _ in $(seq 1 100); do
+    if (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
+      printf 'KELVANE_TEST_SERVER=127.0.0.1/%s\nKELVANE_TEST_PASSWORD=%s\n' "$port" "$password" > "$R/env"
+      exit 0
+    fi
+    sleep 0.1
+  done
+  echo "the test server did not start; its log:" >&2; cat "$R/server.log" >&2; exit 1
+  ;;
+stop)
+  [ -f "$R/pid" ] && kill "$(cat "$R/pid")" 2>/dev/null || true
+  ;;
+esac

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Kelvane in run/, a working folder
+# with Settings/ and an embedded demo database (made on first run, with a
+# stored connection "Demo").
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+scripts/build.sh
+mkdir -p run
+# Embedded engines share lock files in /tmp/firebird, which only root and the
+# firebird group may write: anyone else gets a private lock folder.
+if [ ! -w /tmp/firebird ] && [ -d /tmp/firebird ] && [ -z "${FIREBIRD_LOCK:-}" ]; then
+  export FIREBIRD_LOCK="$PWD/run/.firebird-lock"; mkdir -p "$FIREBIRD_LOCK"
+fi
+cd run
+exec ../build/kelvane "$@"
