@@ -1,0 +1,136 @@
+// The event rules every screen relies on: which changes run a handler, and when.
+#include "app/ui/Screen.h"
+#include "app/ui/TComboBox.h"
+#include "app/ui/TEdit.h"
+#include "app/ui/TListBox.h"
+#include "app/ui/TRadioGroup.h"
+#include "session/DbError.h"
+#include "tests/support/Scripted.h"
+#include "tests/support/UiDriver.h"
+
+#include <QRadioButton>
+#include <QtTest>
+
+class ControlsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A name rule like the screens' own: each rewrite runs the handler again,
+    // nested, until the text settles.
+    void editChangeRunsNestedUntilTheTextSettles_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("settled");
+        QTest::newRow("leading underscores one by one") << "__ab" << "ab";
+        QTest::newRow("leading blank trimmed") << " x" << "x";
+        QTest::newRow("inner blanks") << "my table" << "my_table";
+    }
+    void editChangeRunsNestedUntilTheTextSettles()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, settled);
+        TEdit edit;
+        int depth = 0, maxDepth = 0;
+        QObject::connect(&edit, &TEdit::Change, [&] {
+            ++depth;
+            maxDepth = qMax(maxDepth, depth);
+            const QString s = edit.text();
+            if (s.startsWith(' '))
+                edit.setText(s.trimmed());
+            else if (s.startsWith('_'))
+                edit.setText(s.mid(1));
+            else
+                edit.setText(QString(s).replace(' ', '_'));
+            --depth;
+        });
+        edit.setText(typed); // assigned by the program
+        QCOMPARE(edit.text(), settled);
+        edit.clear();
+        ui::type(&edit, typed); // typed by the user
+        QCOMPARE(edit.text(), settled);
+        QVERIFY(maxDepth >= 2);
+    }
+
+    void editClearRunsEvenWhenEmptyAndQuietClearRunsNothing()
+    {
+        TEdit edit;
+        int runs = 0;
+        QObject::connect(&edit, &TEdit::Change, [&] { ++runs; });
+        edit.Clear();
+        QCOMPARE(runs, 1);
+        edit.setText("a");
+        edit.setText("a"); // the same text: nothing
+        QCOMPARE(runs, 2);
+        edit.ClearQuietly();
+        QCOMPARE(edit.text(), QString());
+        QCOMPARE(runs, 2);
+        edit.setText("b");
+        edit.Clear();
+        QCOMPARE(runs, 4);
+    }
+
+    void listClickIsTheUsersOnly()
+    {
+        TListBox list;
+        list.setItems({"A", "B", "C"});
+        list.resize(200, 200);
+        list.show();
+        QSignalSpy clicks(&list, &TListBox::Click);
+        list.setItemIndex(1);
+        list.setItems({"A", "B", "C"});
+        QCOMPARE(clicks.count(), 0);
+        ui::clickItem(&list, 2);
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(list.ItemIndex(), 2);
+        QTest::keyClick(&list, Qt::Key_Up);
+        QCOMPARE(clicks.count(), 2);
+        QCOMPARE(list.ItemIndex(), 1);
+    }
+
+    void comboChangeIsTheUsersOnly()
+    {
+        TComboBox combo;
+        combo.addItems({"False", "True"});
+        combo.setTypable(true);
+        QSignalSpy changes(&combo, &TComboBox::Change);
+        combo.setItemIndex(1);
+        combo.setItemIndex(-1);
+        QCOMPARE(changes.count(), 0);
+        ui::pick(&combo, "True");
+        QCOMPARE(changes.count(), 1);
+        QTest::keyClicks(combo.lineEdit(), "ab");
+        QCOMPARE(changes.count(), 3); // one per keystroke
+    }
+
+    void radioGroupChangeOnAnySelectionClickOnUsers()
+    {
+        TRadioGroup group("Delete Action", {"CASCADE", "SET DEFAULT", "SET NULL"});
+        QSignalSpy changes(&group, &TRadioGroup::Change);
+        QSignalSpy clicks(&group, &TRadioGroup::Click);
+        QCOMPARE(group.ItemIndex(), -1);
+        group.setItemIndex(0);
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(clicks.count(), 0);
+        ui::clickRadio(&group, 2);
+        QCOMPARE(changes.count(), 2); // one per switch, not one per button toggled
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(group.selectedText(), QString("SET NULL"));
+        group.setItemIndex(-1);
+        QCOMPARE(group.selectedText(), QString());
+    }
+
+    void uncaughtErrorsShowTheirTextAndTheScreenGoesOn()
+    {
+        TestContext context;
+        Screen screen(context, "TFrmX", "X");
+        screen.guarded([] { throw DbError("Table unknown\nNOSUCH"); });
+        screen.guarded([] { throw std::runtime_error("plain failure"); });
+        QCOMPARE(context.sink.errors, QStringList({"Table unknown\nNOSUCH", "plain failure"}));
+        bool ran = false;
+        screen.guarded([&] { ran = true; });
+        QVERIFY(ran);
+    }
+};
+
+QTEST_MAIN(ControlsTest)
+#include "tst_controls.moc"
