@@ -14,7 +14,11 @@ start)
   done
   cp /var/lib/firebird/3.0/system/security3.fdb "$R/system/security3.fdb"
   chmod 600 "$R/system/security3.fdb"
-  port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
+  # A port nobody listens on (3050 may well be taken by the system's server).
+  while :; do
+    port=$((20000 + RANDOM % 40000))
+    (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null || break
+  done
   password=kelvane-test
   printf 'RemoteServicePort = %s\nRemoteBindAddress = 127.0.0.1\nSecurityDatabase = %s\nUdfAccess = None\n' \
     "$port" "$R/system/security3.fdb" > "$R/firebird.conf"
