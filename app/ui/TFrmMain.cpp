@@ -108,6 +108,15 @@ void TFrmMain::openScreen(const QString &name, bool modal)
         context().shower->showModeless(*screen);
 }
 
+void TFrmMain::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->ignore();
+        return;
+    }
+    Screen::keyPressEvent(event);
+}
+
 void TFrmMain::CmdExitClick()
 {
     close();

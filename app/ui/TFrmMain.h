@@ -14,6 +14,10 @@ public:
 
     QCheckBox *ChkUpdates;
 
+protected:
+    // Escape closes a task screen, but never the main menu (and so the program).
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QToolButton *imageButton(const QString &name, const QString &caption, int icon);
     void openScreen(const QString &name, bool modal);

@@ -111,6 +111,15 @@ private slots:
         QCOMPARE(finished.count(), 1);
     }
 
+    void escapeDoesNotCloseTheMainMenu()
+    {
+        TestContext context;
+        Screens screens(context);
+        screens.main().show();
+        QTest::keyClick(&screens.main(), Qt::Key_Escape);
+        QVERIFY(screens.main().isVisible());
+    }
+
     void updatesCheckBoxStartsChecked()
     {
         TestContext context;
