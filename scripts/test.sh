@@ -15,4 +15,4 @@ if [ -d /tmp/firebird ] && [ ! -w /tmp/firebird ] && [ -z "${FIREBIRD_LOCK:-}" ]
   export FIREBIRD_LOCK="$server/embedded-lock"; mkdir -p "$FIREBIRD_LOCK"
 fi
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure "$@"
+ctest --test-dir build --output-on-failure -j"$(nproc)" "$@"
