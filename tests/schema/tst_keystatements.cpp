@@ -1,0 +1,200 @@
+// Key and column statements and the index-name rules, without a database.
+#include "schema/ColumnAlteration.h"
+#include "schema/IndexNameRules.h"
+#include "schema/KeyStatements.h"
+#include "session/TSQLTable.h"
+
+#include <QtTest>
+
+namespace {
+
+FieldDef field(const QString &name, FieldKind kind, const QString &declared, bool required = false)
+{
+    FieldDef def;
+    def.name = name;
+    def.kind = kind;
+    def.declaredType = declared;
+    def.required = required;
+    // "VARCHAR(35)" -> size 35; "NUMERIC(9,2)" -> precision 9, scale 2.
+    const QString inside = declared.section(QLatin1Char('('), 1).chopped(declared.contains(QLatin1Char('(')) ? 1 : 0);
+    if (kind == FieldKind::String) {
+        def.size = inside.toInt();
+    } else if (kind == FieldKind::Bcd) {
+        def.precision = inside.section(QLatin1Char(','), 0, 0).toInt();
+        def.scale = inside.section(QLatin1Char(','), 1, 1).toInt();
+        def.size = def.precision;
+    }
+    return def;
+}
+
+}
+
+Q_DECLARE_METATYPE(FieldDef)
+
+class KeyStatementsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void nameSettles_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("settled");
+        QTest::newRow("lower case and a space") << "pk t" << "PK_T";
+        QTest::newRow("leading underscores") << "__x" << "X";
+        QTest::newRow("leading blanks") << "  x" << "X";
+        QTest::newRow("blank then underscore") << " _a b" << "A_B";
+        QTest::newRow("a leading blank trims both ends") << " a " << "A";
+        QTest::newRow("inner underscore kept") << "a_b" << "A_B";
+        QTest::newRow("two spaces inside") << "a  b" << "A__B";
+        QTest::newRow("only a to z change case") << "straße é" << "STRAßE_é";
+        QTest::newRow("blank only") << " " << "";
+        QTest::newRow("digits and signs") << "ix$1" << "IX$1";
+    }
+    void nameSettles()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, settled);
+        QCOMPARE(settleIndexName(typed), settled);
+    }
+
+    // A trim or an underscore removal is a rewrite of its own: the final form
+    // is only reached when the handler runs again for the new text.
+    void oneRewriteAtATime_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("next");
+        QTest::addColumn<bool>("settled");
+        QTest::newRow("leading blank: trim only") << " pk t" << "pk t" << false;
+        QTest::newRow("leading underscore: one removed") << "__pk" << "_pk" << false;
+        QTest::newRow("upper case and underscores") << "pk t" << "PK_T" << true;
+        QTest::newRow("empty") << "" << "" << true;
+    }
+    void oneRewriteAtATime()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, next);
+        QFETCH(bool, settled);
+        const IndexNameStep step = indexNameStep(text);
+        QCOMPARE(step.text, next);
+        QCOMPARE(step.settled, settled);
+    }
+
+    void keyForms_data()
+    {
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("primary key, unnamed") << composePrimaryKey("T", "", "A,B") << "ALTER TABLE T ADD PRIMARY KEY(A,B)";
+        QTest::newRow("primary key, named")
+            << composePrimaryKey("T", "PK_T", "A,B") << "ALTER TABLE T ADD CONSTRAINT PK_T PRIMARY KEY(A,B)";
+        QTest::newRow("unique, unnamed") << composeUniqueConstraint("T", "", "C") << "ALTER TABLE T ADD UNIQUE(C)";
+        QTest::newRow("unique, named")
+            << composeUniqueConstraint("T", "UQ_C", "C") << "ALTER TABLE T ADD CONSTRAINT UQ_C UNIQUE(C)";
+        QTest::newRow("drop") << composeDropConstraint("T", "INTEG_5") << "ALTER TABLE T DROP CONSTRAINT INTEG_5";
+        IndexDef key;
+        key.name = "PK_T";
+        key.constraint = true;
+        QTest::newRow("drop of a constraint's index") << composeDropIndexDef("T", key) << "ALTER TABLE T DROP CONSTRAINT PK_T";
+        IndexDef plain;
+        plain.name = "IX_UNIQUE_C";
+        QTest::newRow("drop of a unique index that backs no constraint")
+            << composeDropIndexDef("T", plain) << "DROP INDEX IX_UNIQUE_C";
+        QTest::newRow("field list of two") << composeSelectedFieldList({"A", "B"}) << "A,B";
+        QTest::newRow("field list of one") << composeSelectedFieldList({"A"}) << "A";
+        QTest::newRow("field list of none") << composeSelectedFieldList({}) << "";
+        QTest::newRow("key fields shown with commas") << keyFieldsForDisplay("A;B;C") << "A,B,C";
+    }
+    void keyForms()
+    {
+        QFETCH(QString, statement);
+        QFETCH(QString, expected);
+        QCOMPARE(statement, expected);
+    }
+
+    void keyCommitTextIsTrimmedAndUpperCased_data()
+    {
+        QTest::addColumn<QString>("memo");
+        QTest::addColumn<QString>("runs");
+        QTest::newRow("hand typed, lower case, line ends")
+            << "  alter table t add unique(c)\r\n" << "ALTER TABLE T ADD UNIQUE(C)";
+        QTest::newRow("only a to z change case") << "alter table tä drop constraint ü" << "ALTER TABLE Tä DROP CONSTRAINT ü";
+        QTest::newRow("empty") << "  \r\n" << "";
+    }
+    void keyCommitTextIsTrimmedAndUpperCased()
+    {
+        QFETCH(QString, memo);
+        QFETCH(QString, runs);
+        QCOMPARE(keyCommitText(memo), runs);
+    }
+
+    void nullabilitySwitches_data()
+    {
+        QTest::addColumn<FieldDef>("column");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("required becomes nullable")
+            << field("QTY", FieldKind::Integer, "INTEGER", true) << "ALTER TABLE ORDERS ALTER QTY DROP NOT NULL";
+        QTest::newRow("nullable becomes required")
+            << field("QTY", FieldKind::Integer, "INTEGER", false) << "ALTER TABLE ORDERS ALTER QTY SET NOT NULL";
+        QTest::newRow("a decimal keeps its precision: only the flag changes")
+            << field("PRICE", FieldKind::Bcd, "NUMERIC(9,2)") << "ALTER TABLE ORDERS ALTER PRICE SET NOT NULL";
+        QTest::newRow("a kind without a size still switches")
+            << field("FLAG", FieldKind::Boolean, "BOOLEAN", true) << "ALTER TABLE ORDERS ALTER FLAG DROP NOT NULL";
+    }
+    void nullabilitySwitches()
+    {
+        QFETCH(FieldDef, column);
+        QFETCH(QString, expected);
+        QCOMPARE(composeNullabilitySwitch("ORDERS", column), expected);
+    }
+
+    void sizeChanges_data()
+    {
+        QTest::addColumn<FieldDef>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        const FieldDef varchar = field("F", FieldKind::String, "VARCHAR(35)");
+        const FieldDef fixed = field("F", FieldKind::String, "CHAR(10)");
+        const FieldDef numeric = field("F", FieldKind::Bcd, "NUMERIC(9,2)");
+        const FieldDef decimal = field("F", FieldKind::Bcd, "DECIMAL(9,0)");
+        QTest::newRow("varchar grows") << varchar << "50" << "ALTER TABLE T ALTER F TYPE VARCHAR(50)";
+        QTest::newRow("char stays char") << fixed << "12" << "ALTER TABLE T ALTER F TYPE CHAR(12)";
+        QTest::newRow("numeric stays numeric, scale kept") << numeric << "12" << "ALTER TABLE T ALTER F TYPE NUMERIC(12,2)";
+        QTest::newRow("numeric, precision and scale") << numeric << "12,3" << "ALTER TABLE T ALTER F TYPE NUMERIC(12,3)";
+        QTest::newRow("decimal without places") << decimal << "12" << "ALTER TABLE T ALTER F TYPE DECIMAL(12)";
+        QTest::newRow("decimal, precision and scale") << decimal << "10,4" << "ALTER TABLE T ALTER F TYPE DECIMAL(10,4)";
+        QTest::newRow("smaller scale would round the values") << numeric << "12,1" << "";
+        QTest::newRow("text that is no size") << varchar << "ABC" << "";
+        QTest::newRow("spaces turned into underscores") << varchar << "5_0" << "";
+        QTest::newRow("empty") << varchar << "" << "";
+        QTest::newRow("a scale for a string") << varchar << "10,2" << "";
+        QTest::newRow("statement smuggled into the size") << decimal << "9)_DEFAULT_0" << "";
+        QTest::newRow("integer has no size") << field("F", FieldKind::Integer, "INTEGER") << "10" << "";
+        QTest::newRow("text blob has no size") << field("F", FieldKind::Memo, "BLOB SUB_TYPE TEXT") << "10" << "";
+    }
+    void sizeChanges()
+    {
+        QFETCH(FieldDef, column);
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        QCOMPARE(composeSizeChange("T", column, typed), expected);
+    }
+
+    void sizeTextStartsWithTheCurrentSize_data()
+    {
+        QTest::addColumn<FieldDef>("column");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("string: its characters") << field("F", FieldKind::String, "VARCHAR(35)") << "35";
+        QTest::newRow("decimal with places: precision and scale") << field("F", FieldKind::Bcd, "NUMERIC(9,2)") << "9,2";
+        QTest::newRow("decimal without places: precision") << field("F", FieldKind::Bcd, "DECIMAL(10,0)") << "10";
+    }
+    void sizeTextStartsWithTheCurrentSize()
+    {
+        QFETCH(FieldDef, column);
+        QFETCH(QString, text);
+        QCOMPARE(sizeTextOf(column), text);
+        // The text it starts with composes a statement that changes nothing.
+        QVERIFY(!composeSizeChange("T", column, text).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(KeyStatementsTest)
+#include "tst_keystatements.moc"
