@@ -1,0 +1,55 @@
+#include "schema/ForeignKeyStatements.h"
+
+#include "session/Session.h"
+
+QString BuildForeignKeySQL(const ForeignKeyChoices &choices, const QString &sourceTable, const QString &sourceField,
+                           const QString &destinationTable, const QString &destination)
+{
+    if (choices.mode == ForeignKeyRemoveMode)
+        return QStringLiteral("ALTER TABLE ") + sourceTable + QStringLiteral(" DROP CONSTRAINT ") + destination;
+    if (choices.mode == ForeignKeyCreateMode) {
+        const QString lineEnd = QStringLiteral(" ") + LineBreak;
+        return QStringLiteral("ALTER TABLE ") + sourceTable + QStringLiteral(" ADD CONSTRAINT ") + choices.name
+            + QStringLiteral(" ") + QStringLiteral("FOREIGN KEY(") + sourceField + QStringLiteral(")") + lineEnd
+            + QStringLiteral("REFERENCES ") + destinationTable + QStringLiteral("(") + destination
+            + QStringLiteral(")") + lineEnd + QStringLiteral("ON DELETE ") + choices.onDelete + lineEnd
+            + QStringLiteral("ON UPDATE ") + choices.onUpdate;
+    }
+    return QString();
+}
+
+namespace {
+
+// A name as an SQL string literal, so a quote inside it cannot end the literal.
+QString sqlQuoted(const QString &text)
+{
+    QString doubled = text;
+    doubled.replace(QLatin1Char('\''), QLatin1String("''"));
+    return QLatin1Char('\'') + doubled + QLatin1Char('\'');
+}
+
+}
+
+QString foreignKeysOfTableQuery(const QString &table)
+{
+    return QStringLiteral("SELECT RDB$CONSTRAINT_NAME") + LineBreak + QStringLiteral("FROM RDB$RELATION_CONSTRAINTS")
+        + LineBreak + QStringLiteral("WHERE RDB$CONSTRAINT_TYPE='FOREIGN KEY' AND") + LineBreak
+        + QStringLiteral("RDB$RELATION_NAME=") + sqlQuoted(table) + LineBreak;
+}
+
+QString referencedKeyQuery(const QString &foreignKey)
+{
+    return QStringLiteral("SELECT RDB$CONST_NAME_UQ") + LineBreak + QStringLiteral("FROM RDB$REF_CONSTRAINTS")
+        + LineBreak + QStringLiteral("WHERE RDB$CONSTRAINT_NAME=") + sqlQuoted(foreignKey);
+}
+
+QString constraintTableQuery(const QString &constraint)
+{
+    return QStringLiteral("SELECT RDB$RELATION_NAME") + LineBreak + QStringLiteral("FROM RDB$RELATION_CONSTRAINTS")
+        + LineBreak + QStringLiteral("WHERE RDB$CONSTRAINT_NAME=") + sqlQuoted(constraint);
+}
+
+QString fieldProbeQuery(const QString &table, const QString &field)
+{
+    return QStringLiteral("SELECT ") + field + QStringLiteral(" FROM ") + table;
+}
