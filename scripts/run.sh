@@ -6,11 +6,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
-mkdir -p run
+mkdir -p run/Settings
 # Embedded engines share lock files in /tmp/firebird, which only root and the
 # firebird group may write: anyone else gets a private lock folder.
 if [ ! -w /tmp/firebird ] && [ -d /tmp/firebird ] && [ -z "${FIREBIRD_LOCK:-}" ]; then
   export FIREBIRD_LOCK="$PWD/run/.firebird-lock"; mkdir -p "$FIREBIRD_LOCK"
 fi
 cd run
+# First run: demo.fdb and the stored connection "Demo" (kept on later runs).
+../build/kelvane --make-demo
 exec ../build/kelvane "$@"
