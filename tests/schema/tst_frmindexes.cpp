@@ -356,6 +356,22 @@ private slots:
         QCOMPARE(info()->count(), keys.isEmpty() ? 1 : int(m_db->column(ConstraintNamesOf.arg(table)).size()));
     }
 
+    // A unique index made with CREATE UNIQUE INDEX backs no constraint, so
+    // only DROP INDEX removes it.
+    void uniqueIndexWithoutConstraintIsDroppedAsAnIndex()
+    {
+        open();
+        m_db->exec({"CREATE UNIQUE INDEX IX_T2_B ON T2 (B)"});
+        ui::clickItem(tables(), "T2");
+        QCOMPARE(info()->Items(), QStringList({"Unique Idx IX_T2_B is: B"}));
+        ui::pick(actions(), "Set Unique Index");
+        ui::clickItem(info(), 0);
+        QCOMPARE(memo()->Text(), QString("DROP INDEX IX_T2_B"));
+        ui::click(commit());
+        QCOMPARE(m_ctx->sink.errors, QStringList());
+        QCOMPARE(m_db->column("SELECT RDB$INDEX_NAME FROM RDB$INDICES WHERE RDB$RELATION_NAME = 'T2'"), QStringList());
+    }
+
     void refusedKeyCommitKeepsTheScreen_data()
     {
         QTest::addColumn<QString>("action");
