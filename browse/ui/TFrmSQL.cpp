@@ -49,6 +49,19 @@ TSQLConnection &TFrmSQL::sharedConnection()
     return *session().SessionConnection;
 }
 
+template <typename Step> void TFrmSQL::onConnection(Step step)
+{
+    try {
+        step();
+    } catch (const DbError &error) {
+        if (console::connectionLost(error.gdsCode()) && session().SessionConnection) {
+            stopLoad();
+            session().SessionConnection->Close();
+        }
+        throw;
+    }
+}
+
 void TFrmSQL::FormShow()
 {
     m_showError.clear();
@@ -85,7 +98,7 @@ void TFrmSQL::CmdExecuteClick()
     if (console::runsAsQuery(MmoSQL->Text()))
         FillResultGrid(MmoSQL->Text());
     else
-        sharedConnection().ExecuteDirect(MmoSQL->Text());
+        onConnection([this] { sharedConnection().ExecuteDirect(MmoSQL->Text()); });
 }
 
 void TFrmSQL::FillResultGrid(const QString &statement)
@@ -93,7 +106,7 @@ void TFrmSQL::FillResultGrid(const QString &statement)
     stopLoad();
     SQLDS.SQLConnection = &sharedConnection();
     SQLDS.setCommandText(statement);
-    SQLDS.Open(); // a failure leaves the grid as it was
+    onConnection([this] { SQLDS.Open(); }); // a failure leaves the grid as it was
     JvDBGResults->results().load(SQLDS);
     showProgress(false);
     loadStep();
@@ -108,9 +121,12 @@ void TFrmSQL::loadStep()
     }
     bool more = false;
     try {
-        more = results.loadStep(stepBudget);
+        onConnection([&] { more = results.loadStep(stepBudget); });
     } catch (...) {
+        // The rows read so far stay in the grid.
         stopLoad();
+        LblRows->setText(QStringLiteral("%L1 rows (stopped)").arg(results.recordCount()));
+        emit loadFinished();
         throw;
     }
     emit rowsLoaded(results.recordCount());

@@ -44,6 +44,9 @@ private:
     void stopLoad();
     void showProgress(bool done);
     TSQLConnection &sharedConnection();
+    // Runs a step on the shared connection; a connection found lost is closed
+    // before the failure goes on, so the next statement reopens it.
+    template <typename Step> void onConnection(Step step);
 
     QPushButton *CmdExecute;
     TMemo *MmoSQL;
