@@ -11,6 +11,7 @@
 #include "session/ui/CRTbl.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
