@@ -9,8 +9,10 @@ fbroot=/usr/lib/x86_64-linux-gnu/firebird/3.0
 case "$cmd" in
 start)
   mkdir -p "$R/lock" "$R/system"
+  # Copied, not linked: through a linked intl folder the server finds no
+  # character sets beyond the built-in ones.
   for f in firebird.msg intl lib plugins UDF plugins.conf fbtrace.conf; do
-    [ -e "$fbroot/$f" ] && ln -sfn "$fbroot/$f" "$R/$f"
+    [ -e "$fbroot/$f" ] && cp -rL "$fbroot/$f" "$R/$f"
   done
   cp /var/lib/firebird/3.0/system/security3.fdb "$R/system/security3.fdb"
   chmod 600 "$R/system/security3.fdb"
