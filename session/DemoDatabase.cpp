@@ -110,10 +110,12 @@ void create(const QString &path)
 void setUpFolder(const QString &folder)
 {
     const QDir dir(folder);
+    const QString connections = dir.filePath(StoredConnections::FileName);
+    if (!QFileInfo(connections).dir().exists())
+        throw IniError(QStringLiteral("Cannot write %1: its folder does not exist").arg(connections));
     const QString database = QFileInfo(dir.filePath(FileName)).absoluteFilePath();
     if (!QFileInfo::exists(database))
         create(database);
-    const QString connections = dir.filePath(StoredConnections::FileName);
     if (IniFile(connections).sectionExists(ConnectionName))
         return;
     StoredConnections::Fields fields;

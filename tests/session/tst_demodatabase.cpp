@@ -108,6 +108,7 @@ private slots:
         QTemporaryDir work;
         QVERIFY_THROWS_EXCEPTION(IniError, DemoDatabase::setUpFolder(work.path()));
         QVERIFY(!QDir(work.filePath("Settings")).exists());
+        QCOMPARE(QDir(work.path()).entryList(QDir::Files), QStringList()); // nor a database without its entry
     }
 
     // What a newcomer does: "Open Connection", pick "Demo", "Open/Create Connection".
