@@ -39,21 +39,19 @@ void ResultModel::load(TSQLQuery &query)
 
 bool ResultModel::loadStep(std::chrono::steady_clock::duration budget)
 {
-    bool more = false;
     try {
-        more = m_loader.step(budget);
+        return m_loader.step(budget);
     } catch (...) {
         publish();
         throw;
     }
-    publish();
-    return more;
 }
 
 void ResultModel::finishLoad()
 {
     while (loadStep(std::chrono::hours(1))) {
     }
+    publish();
 }
 
 void ResultModel::publish()

@@ -22,9 +22,12 @@ public:
     void showBlank(int columns, int rows);
     // Starts a new result from an open query: its fields become the header.
     void load(TSQLQuery &query);
-    // Reads rows for about the given time and publishes them; true while rows remain.
+    // Reads rows for about the given time; true while rows remain. The rows
+    // read become visible with publish(); a failure publishes what was read.
     bool loadStep(std::chrono::steady_clock::duration budget);
-    // Reads every remaining row.
+    // Makes the rows read so far visible.
+    void publish();
+    // Reads and publishes every remaining row.
     void finishLoad();
     void stopLoad() { m_loader.stop(); }
     bool loading() const { return m_loader.running(); }
@@ -43,8 +46,6 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
-    void publish();
-
     ResultStore m_store;
     ResultLoader m_loader;
     bool m_blank = true;

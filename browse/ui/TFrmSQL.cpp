@@ -14,7 +14,10 @@ namespace {
 
 constexpr int stripHeight = 25;
 // Time given to reading rows before the window gets its events again.
-constexpr auto stepBudget = std::chrono::milliseconds(10);
+constexpr auto stepBudget = std::chrono::milliseconds(15);
+// How often the grid and the count take in the rows read since: drawing them
+// after every step would cost more than reading them.
+constexpr auto showEvery = std::chrono::milliseconds(150);
 
 }
 
@@ -129,7 +132,13 @@ void TFrmSQL::loadStep()
         emit loadFinished();
         throw;
     }
-    emit rowsLoaded(results.recordCount());
+    const auto now = std::chrono::steady_clock::now();
+    const bool first = results.recordCount() == 0;
+    if (!more || first || now - m_lastShown >= showEvery) {
+        results.publish();
+        m_lastShown = now;
+        emit rowsLoaded(results.recordCount());
+    }
     if (more) {
         showProgress(false);
         m_loadTimer.start();
@@ -149,6 +158,7 @@ void TFrmSQL::stopLoad()
     results.stopLoad();
     SQLDS.Close();
     if (wasLoading) {
+        results.publish();
         LblRows->setText(QStringLiteral("%L1 rows (stopped)").arg(results.recordCount()));
         emit loadFinished();
     }

@@ -54,5 +54,6 @@ private:
     QLabel *LblRows;
     TSQLDataSet SQLDS;
     QTimer m_loadTimer;
+    std::chrono::steady_clock::time_point m_lastShown;
     QString m_showError;
 };

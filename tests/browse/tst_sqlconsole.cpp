@@ -328,7 +328,7 @@ private slots:
         console.screen->show();
         console.screen->finishLoad();
         QCOMPARE(console.context.sink.errors, QStringList());
-        QCOMPARE(console.memo->Text(), memo);
+        QCOMPARE(console.memo->Text().remove('\r'), memo);
         QCOMPARE(console.grid->RowCount(), rows);
         if (kind == "TB")
             QCOMPARE(console.row(1), QStringList({"1", "one"}));
