@@ -1,17 +1,25 @@
 #pragma once
 
+#include "session/Session.h"
+
 #include <QPlainTextEdit>
 
-// A memo whose text is set only when it differs, so assigning the same text
-// neither resets the caret nor reports a change.
+// A memo whose lines end in LineBreak (CR LF), as composed statements do, and
+// whose text is set only when it differs, so assigning the same text neither
+// resets the caret nor reports a change.
 class TMemo : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit TMemo(QWidget *parent = nullptr) : QPlainTextEdit(parent) {}
-    QString Text() const { return toPlainText(); }
+    QString Text() const
+    {
+        QString text = toPlainText();
+        text.replace(QLatin1Char('\n'), LineBreak);
+        return text;
+    }
     void setText(const QString &text)
     {
-        if (toPlainText() != text)
+        if (Text() != text)
             setPlainText(text);
     }
 };

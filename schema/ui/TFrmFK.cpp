@@ -111,9 +111,7 @@ void TFrmFK::composeFromSelection()
 
 QString TFrmFK::statementText() const
 {
-    QString text = MmoSqlStatement->Text();
-    text.replace(QLatin1Char('\n'), LineBreak);
-    return text;
+    return MmoSqlStatement->Text();
 }
 
 void TFrmFK::showLines(const QString &first, const QString &second)
