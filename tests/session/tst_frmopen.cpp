@@ -298,6 +298,28 @@ private slots:
                      + "\r\n\n\r\n");
     }
 
+    void onlyTrueExactlyStores_data()
+    {
+        QTest::addColumn<QString>("create");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("picked True") << "True" << true;
+        QTest::newRow("typed lower case") << "true" << false;
+        QTest::newRow("typed with a blank") << "True " << false;
+        QTest::newRow("False") << "False" << false;
+    }
+    void onlyTrueExactlyStores()
+    {
+        QFETCH(QString, create);
+        QFETCH(bool, stored);
+        auto db = TestDatabase::embedded();
+        screen().show();
+        typeConnection("A", *db);
+        ui::type(combo("CmbCreate")->lineEdit(), create);
+        finish();
+        QCOMPARE(state(), QString("Connected"));
+        QCOMPARE(QFile::exists(iniPath), stored);
+    }
+
     void pickedStoredConnectionOpens_data() { bothPlaces(); }
     void pickedStoredConnectionOpens()
     {
