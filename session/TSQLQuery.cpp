@@ -139,29 +139,34 @@ void TSQLQuery::bindParams(XSQLDA *in, std::vector<char> &storage, std::vector<Q
     }
 }
 
+void TSQLQuery::execute(Kind kind)
+{
+    ISC_STATUS_ARRAY status;
+    auto inArea = newDescriptor(qMax(1, int(Params.size())));
+    isc_dsql_describe_bind(status, &m_stmt, dialect, descriptor(inArea));
+    fbclient::check(status);
+    if (descriptor(inArea)->sqld > descriptor(inArea)->sqln) {
+        inArea = newDescriptor(descriptor(inArea)->sqld);
+        isc_dsql_describe_bind(status, &m_stmt, dialect, descriptor(inArea));
+        fbclient::check(status);
+    }
+    std::vector<char> storage;
+    std::vector<QByteArray> texts;
+    bindParams(descriptor(inArea), storage, texts);
+    XSQLDA *in = descriptor(inArea)->sqld ? descriptor(inArea) : nullptr;
+    // A procedure without a cursor answers with its one row at once.
+    if (kind == Kind::Procedure)
+        isc_dsql_execute2(status, trHandle(), &m_stmt, dialect, in, descriptor(m_outArea));
+    else
+        isc_dsql_execute(status, trHandle(), &m_stmt, dialect, in);
+    fbclient::check(status);
+}
+
 void TSQLQuery::ExecSQL()
 {
     Close();
     try {
-        const Kind kind = prepare();
-        ISC_STATUS_ARRAY status;
-        auto inArea = newDescriptor(qMax(1, int(Params.size())));
-        isc_dsql_describe_bind(status, &m_stmt, dialect, descriptor(inArea));
-        fbclient::check(status);
-        if (descriptor(inArea)->sqld > descriptor(inArea)->sqln) {
-            inArea = newDescriptor(descriptor(inArea)->sqld);
-            isc_dsql_describe_bind(status, &m_stmt, dialect, descriptor(inArea));
-            fbclient::check(status);
-        }
-        std::vector<char> storage;
-        std::vector<QByteArray> texts;
-        bindParams(descriptor(inArea), storage, texts);
-        XSQLDA *in = descriptor(inArea)->sqld ? descriptor(inArea) : nullptr;
-        if (kind == Kind::Procedure)
-            isc_dsql_execute2(status, trHandle(), &m_stmt, dialect, in, descriptor(m_outArea));
-        else
-            isc_dsql_execute(status, trHandle(), &m_stmt, dialect, in);
-        fbclient::check(status);
+        execute(prepare());
         releaseStatement();
         if (m_ownTransaction) {
             auto transaction = std::move(m_ownTransaction);
@@ -181,31 +186,12 @@ void TSQLQuery::Open()
         const Kind kind = prepare();
         if (kind == Kind::Other)
             throw DbError(QStringLiteral("The statement returns no rows"));
-        ISC_STATUS_ARRAY status;
-        auto inArea = newDescriptor(qMax(1, int(Params.size())));
-        isc_dsql_describe_bind(status, &m_stmt, dialect, descriptor(inArea));
-        fbclient::check(status);
-        if (descriptor(inArea)->sqld > descriptor(inArea)->sqln) {
-            inArea = newDescriptor(descriptor(inArea)->sqld);
-            isc_dsql_describe_bind(status, &m_stmt, dialect, descriptor(inArea));
-            fbclient::check(status);
-        }
-        std::vector<char> storage;
-        std::vector<QByteArray> texts;
-        bindParams(descriptor(inArea), storage, texts);
-        XSQLDA *in = descriptor(inArea)->sqld ? descriptor(inArea) : nullptr;
-        if (kind == Kind::Procedure) {
-            // A procedure without a cursor answers with one row.
-            isc_dsql_execute2(status, trHandle(), &m_stmt, dialect, in, descriptor(m_outArea));
-            fbclient::check(status);
+        execute(kind);
+        m_singleRow = kind == Kind::Procedure;
+        if (m_singleRow)
             m_eof = false;
-            m_singleRow = true;
-        } else {
-            isc_dsql_execute(status, trHandle(), &m_stmt, dialect, in);
-            fbclient::check(status);
-            m_singleRow = false;
+        else
             fetch();
-        }
         m_active = true;
         m_moved = false;
         SQLConnection->attach(this);

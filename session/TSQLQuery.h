@@ -49,6 +49,8 @@ public:
 private:
     enum class Kind { Select, Procedure, Other };
     Kind prepare();
+    // Binds Params and runs the prepared statement.
+    void execute(Kind kind);
     void bindParams(XSQLDA *in, std::vector<char> &storage, std::vector<QByteArray> &texts);
     void releaseStatement();
     // Ends a failed run: its own transaction is rolled back, not committed.

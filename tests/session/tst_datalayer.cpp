@@ -15,8 +15,10 @@ class DataLayerTest : public QObject {
     {
         QFETCH(QString, where);
         auto db = TestDatabase::make(where, setup);
-        if (!db->isValid())
+        if (!db->isValid()) {
             QTest::qSkip("no loopback test server is running", __FILE__, __LINE__);
+            return nullptr;
+        }
         return db;
     }
 
@@ -240,6 +242,30 @@ private slots:
         QVERIFY(transaction == nullptr);
         QVERIFY(connection->activeTransaction() == nullptr);
         connection->ExecuteDirect("INSERT INTO T VALUES (2)");
+        QCOMPARE(db->column("SELECT COUNT(*) FROM T"), QStringList{"2"});
+    }
+
+    void proceduresAnswerThroughOpenAndExecSQL()
+    {
+        auto db = TestDatabase::embedded({"CREATE TABLE T (A INTEGER)",
+                                          "CREATE PROCEDURE ADD_ONE (X INTEGER) RETURNS (Y INTEGER) AS "
+                                          "BEGIN Y = X + 1; INSERT INTO T VALUES (:Y); END"});
+        auto connection = db->connect();
+        TSQLQuery query(connection.get());
+        query.SQL = "EXECUTE PROCEDURE ADD_ONE(?)";
+        query.Params = {"41"};
+        query.Open();
+        QVERIFY(!query.Eof());
+        QCOMPARE(query.FieldByName("Y").AsString(), QString("42"));
+        query.Next();
+        QVERIFY(query.Eof());
+        query.Close();
+        query.Params = {"1"};
+        query.ExecSQL();
+        QCOMPARE(db->column("SELECT A FROM T ORDER BY A"), QStringList({"2", "42"}));
+        query.SQL = "INSERT INTO T VALUES (1)";
+        query.Params.clear();
+        QVERIFY_THROWS_EXCEPTION(DbError, query.Open()); // no rows to read: not run at all
         QCOMPARE(db->column("SELECT COUNT(*) FROM T"), QStringList{"2"});
     }
 
