@@ -258,10 +258,14 @@ int main(int argc, char **argv)
         clock.start();
         makeTable(embedded, rows);
         std::printf("made %ld rows in %.1f s\n", rows, clock.nsecsElapsed() / 1e9);
-        benchPlace(embedded, rows, runs, scriptPath);
+        // KELVANE_BENCH_ONLY=tcp or =embedded runs one side only.
+        const QString only = qEnvironmentVariable("KELVANE_BENCH_ONLY");
+        if (only != QLatin1String("tcp"))
+            benchPlace(embedded, rows, runs, scriptPath);
 
         const QString server = qEnvironmentVariable("KELVANE_TEST_SERVER");
-        if (!server.isEmpty()) {
+        if (only == QLatin1String("embedded")) {
+        } else if (!server.isEmpty()) {
             Place tcp{QStringLiteral("tcp"), server.section(QLatin1Char('/'), 0, 0),
                       server.section(QLatin1Char('/'), 1, 1), qEnvironmentVariable("KELVANE_TEST_PASSWORD"),
                       embedded.path};
