@@ -7,6 +7,7 @@
 // the embedded engine, and for the loopback server when KELVANE_TEST_SERVER
 // and KELVANE_TEST_PASSWORD are set, times in alternation:
 //   isql   isql-fb running "SELECT * FROM BIG;" with its output to /dev/null
+//   fetch  the data layer alone reading every value as text (for reference)
 //   grid   "Execute SQL Statement" on the console until the grid holds every row
 // and prints the medians, their ratio, the time until the grid first shows rows,
 // the longest time the window went without handling events, and the memory the
@@ -18,6 +19,7 @@
 #include "browse/ui/TFrmSQL.h"
 #include "browse/ui/TResultGrid.h"
 #include "session/TSQLConnection.h"
+#include "session/TSQLQuery.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -132,6 +134,28 @@ double runIsql(const Place &place, const QString &scriptPath)
     return clock.nsecsElapsed() / 1e9;
 }
 
+// The data layer alone: every value read as text into one scratch buffer.
+double runFetch(const Place &place)
+{
+    TSQLConnection connection;
+    configure(connection, place);
+    connection.Open();
+    QElapsedTimer clock;
+    clock.start();
+    TSQLQuery cursor(&connection);
+    cursor.SQL = QString::fromLatin1(query);
+    std::string scratch;
+    for (cursor.Open(); !cursor.Eof(); cursor.Next()) {
+        scratch.clear();
+        for (int i = 0; i < cursor.FieldCount(); ++i)
+            cursor.Fields(i).appendUtf8(scratch);
+    }
+    cursor.Close();
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    connection.Close();
+    return seconds;
+}
+
 struct GridRun {
     double seconds = 0;
     double firstRowsMs = -1;
@@ -205,21 +229,23 @@ void benchPlace(const Place &place, long rows, int runs, const QString &scriptPa
 {
     std::printf("\n== %s (%s), %ld rows, %d runs each ==\n", qPrintable(place.name), qPrintable(place.address()), rows,
                 runs);
-    std::vector<double> isqlTimes, gridTimes, firstRows, stalls, growth;
+    std::vector<double> isqlTimes, gridTimes, fetchTimes, firstRows, stalls, growth;
     GridRun last;
     for (int i = 0; i < runs; ++i) {
         const double isql = runIsql(place, scriptPath);
+        const double fetch = runFetch(place);
         last = runGrid(place);
         if (last.rows != rows) {
             std::fprintf(stderr, "the grid holds %lld rows, not %ld\n", last.rows, rows);
             std::exit(1);
         }
-        std::printf("run %d: isql-fb %.2f s, grid %.2f s (first rows %.1f ms, longest stall %.1f ms, "
+        std::printf("run %d: isql-fb %.2f s, data layer %.2f s, grid %.2f s (first rows %.1f ms, longest stall %.1f ms, "
                     "peak growth %.0f MB)\n",
-                    i + 1, isql, last.seconds, last.firstRowsMs, last.longestStallMs, last.peakGrowthMb);
+                    i + 1, isql, fetch, last.seconds, last.firstRowsMs, last.longestStallMs, last.peakGrowthMb);
         std::fflush(stdout);
         isqlTimes.push_back(isql);
         gridTimes.push_back(last.seconds);
+        fetchTimes.push_back(fetch);
         firstRows.push_back(last.firstRowsMs);
         stalls.push_back(last.longestStallMs);
         growth.push_back(last.peakGrowthMb);
@@ -227,6 +253,7 @@ void benchPlace(const Place &place, long rows, int runs, const QString &scriptPa
     const double isql = median(isqlTimes), grid = median(gridTimes);
     std::printf("%s: isql-fb %.2f s, grid %.2f s, ratio grid/isql %.2f (goal <= 1.00)\n", qPrintable(place.name), isql,
                 grid, grid / isql);
+    std::printf("%s: the data layer alone reads it in %.2f s\n", qPrintable(place.name), median(fetchTimes));
     std::printf("%s: first rows shown after %.1f ms (goal <= 200), longest stall %.1f ms (median)\n",
                 qPrintable(place.name), median(firstRows), median(stalls));
     std::printf("%s: result text %.0f MB, store holds %.0f MB, peak memory growth %.0f MB = %.2f x text (goal < 2)\n",
