@@ -60,16 +60,15 @@ void ResultModel::publish()
     if (rows <= m_published)
         return;
     // The empty row that stood for "no records" becomes the first record.
-    const int64_t from = m_published;
-    if (from == 0 && columnCount() > 0)
-        emit dataChanged(index(0, 0), index(0, columnCount() - 1));
-    const int64_t firstNew = qMax<int64_t>(from, 1);
-    if (rows > firstNew) {
-        beginInsertRows({}, int(firstNew), int(rows - 1));
+    if (m_published == 0) {
+        m_published = 1;
+        if (columnCount() > 0)
+            emit dataChanged(index(0, 0), index(0, columnCount() - 1));
+    }
+    if (rows > m_published) {
+        beginInsertRows({}, int(m_published), int(rows - 1));
         m_published = rows;
         endInsertRows();
-    } else {
-        m_published = rows;
     }
 }
 

@@ -1,6 +1,7 @@
 // The SQL console against real Firebird: typed statements, the result grid,
 // the hand-over from the object browser, and loads that are cut short.
 #include "app/ui/TMemo.h"
+#include "browse/ui/ResultModel.h"
 #include "browse/ui/TFrmSQL.h"
 #include "browse/ui/TResultGrid.h"
 #include "tests/support/Scripted.h"
@@ -8,6 +9,7 @@
 #include "tests/support/UiDriver.h"
 
 #include <QLabel>
+#include <QAbstractItemModelTester>
 #include <QPushButton>
 #include <QtTest>
 
@@ -111,6 +113,7 @@ private slots:
         QFETCH(QList<QStringList>, rows);
         Console console;
         QVERIFY(console.open("embedded", sampleTable));
+        QAbstractItemModelTester contract(&console.grid->results(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         console.execute("SELECT NAME FROM T WHERE ID = 1");
         console.execute(statement);
         QCOMPARE(console.context.sink.errors, QStringList());
@@ -243,6 +246,7 @@ private slots:
         QVERIFY(console.open("embedded", {"CREATE TABLE BIG (ID INTEGER, S VARCHAR(40))",
                                           "EXECUTE BLOCK AS DECLARE I INTEGER = 1; BEGIN WHILE (I <= 100000) DO BEGIN "
                                           "INSERT INTO BIG VALUES (:I, 'row ' || :I); I = I + 1; END END"}));
+        QAbstractItemModelTester contract(&console.grid->results(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy finished(console.screen.get(), &TFrmSQL::loadFinished);
         console.memo->setPlainText("SELECT ID, S FROM BIG ORDER BY ID");
         ui::click(ui::find<QPushButton>(console.screen.get(), "CmdExecute"));
