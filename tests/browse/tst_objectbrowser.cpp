@@ -1,5 +1,6 @@
 // The object browser against real Firebird: its three lists and the
 // hand-over of a clicked object to the SQL console.
+#include "app/ui/Screens.h"
 #include "app/ui/TListBox.h"
 #include "app/ui/TMemo.h"
 #include "browse/ui/TFrmSQL.h"
@@ -176,6 +177,24 @@ private slots:
         QCOMPARE(browser.context.sink.errors, QStringList());
         QCOMPARE(browser.context.screens.shown.size(), size_t(1));
         QCOMPARE(browser.grid()->Cells(1, 2), QString("Bo"));
+    }
+
+    // In the program the browser reaches the one console the program made.
+    void programsBrowserShowsProgramsConsole()
+    {
+        auto db = TestDatabase::embedded(shop);
+        TestContext context;
+        context.session.SessionConnection = std::make_unique<TSQLConnection>();
+        db->configure(*context.session.SessionConnection);
+        Screens screens(context);
+        auto &browser = screens.get<TFrmShowTbls>();
+        auto &console = screens.get<TFrmSQL>();
+        context.screens.onModal = [&](Screen &) { console.finishLoad(); };
+        browser.show();
+        ui::clickItem(ui::find<TListBox>(&browser, "LstTbls"), "CUSTOMER");
+        QCOMPARE(context.sink.errors, QStringList());
+        QCOMPARE(context.screens.shown.size(), size_t(1));
+        QCOMPARE(ui::find<TResultGrid>(&console, "JvDBGResults")->Cells(1, 1), QString("Ada"));
     }
 };
 
