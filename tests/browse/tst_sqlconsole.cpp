@@ -240,6 +240,29 @@ private slots:
         QCOMPARE(console.grid->Cells(0, 1), QString("3"));
     }
 
+    void connectionLostDuringALoadKeepsTheRowsRead()
+    {
+        Console console;
+        if (!console.open("server", {"CREATE TABLE BIG (ID INTEGER, S VARCHAR(40))",
+                                     "EXECUTE BLOCK AS DECLARE I INTEGER = 1; BEGIN WHILE (I <= 100000) DO BEGIN "
+                                     "INSERT INTO BIG VALUES (:I, 'row ' || :I); I = I + 1; END END"}))
+            QSKIP("no loopback test server is running");
+        QSignalSpy finished(console.screen.get(), &TFrmSQL::loadFinished);
+        console.memo->setPlainText("SELECT ID, S FROM BIG ORDER BY ID");
+        ui::click(ui::find<QPushButton>(console.screen.get(), "CmdExecute"));
+        QVERIFY(console.screen->loading());
+        console.db->exec({"DELETE FROM MON$ATTACHMENTS WHERE MON$ATTACHMENT_ID <> CURRENT_CONNECTION"});
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(console.context.sink.errors.size(), 1);
+        QVERIFY(console.label().contains("stopped"));
+        QVERIFY(console.grid->RowCount() > 1);
+        QCOMPARE(console.grid->Cells(1, 1), QString("row 1"));
+        console.context.sink.clear();
+        console.execute("SELECT COUNT(*) FROM BIG");
+        QCOMPARE(console.context.sink.errors, QStringList());
+        QCOMPARE(console.grid->Cells(0, 1), QString("100000"));
+    }
+
     void largeResultLoadsInStepsWithProgress()
     {
         Console console;
