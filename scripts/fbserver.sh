@@ -39,6 +39,12 @@ start)
   echo "the test server did not start; its log:" >&2; cat "$R/server.log" >&2; exit 1
   ;;
 stop)
-  [ -f "$R/pid" ] && kill "$(cat "$R/pid")" 2>/dev/null || true
+  if [ -f "$R/pid" ]; then
+    pid=$(cat "$R/pid")
+    kill "$pid" 2>/dev/null || true
+    # Wait for it to end, so its folder can be removed after it.
+    for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    kill -9 "$pid" 2>/dev/null || true
+  fi
   ;;
 esac
