@@ -7,7 +7,11 @@
 
 class TSQLQuery;
 
-// The SQL console's grid as a table model over a ResultStore. The grid of
+// The SQL console's grid as a table model over a ResultStore. Values are the
+// data layer's text forms (see session/ValueText.h): DECIMAL digit for digit,
+// DATE 2026-12-10, TIME 14:03:09.1234, TIMESTAMP 2026-12-10 14:03:09.1234,
+// text blobs as text, other blobs "(BLOB)", NULL and empty as one blank.
+// Bytes that are not UTF-8 show as replacement characters. The grid of
 // the screen is the header row of field names (the view's horizontal header)
 // followed by one row per record; a result without records shows one empty
 // row. Before any result the grid is a blank of a given shape.
