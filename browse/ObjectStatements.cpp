@@ -1,17 +1,11 @@
 #include "browse/ObjectStatements.h"
 
 #include "session/Session.h"
+#include "session/SqlText.h"
 
 namespace objects {
 
 namespace {
-
-QString quoted(const QString &value)
-{
-    QString doubled = value;
-    doubled.replace(QLatin1Char('\''), QLatin1String("''"));
-    return QLatin1Char('\'') + doubled + QLatin1Char('\'');
-}
 
 QString trimmedRight(const QString &text)
 {
@@ -70,13 +64,13 @@ QString tableStatement(const QString &table)
 QString procedureStatement(const QString &procedure)
 {
     return QStringLiteral("SELECT RDB$PROCEDURE_SOURCE") + LineBreak + QStringLiteral("FROM RDB$PROCEDURES") + LineBreak
-           + QStringLiteral("WHERE RDB$PROCEDURE_NAME=") + quoted(trimmedRight(procedure));
+           + QStringLiteral("WHERE RDB$PROCEDURE_NAME=") + sqlQuoted(trimmedRight(procedure));
 }
 
 QString triggerStatement(const QString &trigger)
 {
     return QStringLiteral("SELECT RDB$TRIGGER_SOURCE") + LineBreak + QStringLiteral("From RDB$TRIGGERS") + LineBreak
-           + QStringLiteral("WHERE RDB$TRIGGER_NAME=") + quoted(trimmedBoth(trigger));
+           + QStringLiteral("WHERE RDB$TRIGGER_NAME=") + sqlQuoted(trimmedBoth(trigger));
 }
 
 }

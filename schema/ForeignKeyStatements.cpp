@@ -1,6 +1,7 @@
 #include "schema/ForeignKeyStatements.h"
 
 #include "session/Session.h"
+#include "session/SqlText.h"
 
 QString BuildForeignKeySQL(const ForeignKeyChoices &choices, const QString &sourceTable, const QString &sourceField,
                            const QString &destinationTable, const QString &destination)
@@ -16,18 +17,6 @@ QString BuildForeignKeySQL(const ForeignKeyChoices &choices, const QString &sour
             + QStringLiteral("ON UPDATE ") + choices.onUpdate;
     }
     return QString();
-}
-
-namespace {
-
-// A name as an SQL string literal, so a quote inside it cannot end the literal.
-QString sqlQuoted(const QString &text)
-{
-    QString doubled = text;
-    doubled.replace(QLatin1Char('\''), QLatin1String("''"));
-    return QLatin1Char('\'') + doubled + QLatin1Char('\'');
-}
-
 }
 
 QString foreignKeysOfTableQuery(const QString &table)

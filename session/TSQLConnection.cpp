@@ -2,6 +2,7 @@
 
 #include "session/DbError.h"
 #include "session/FbClient.h"
+#include "session/SqlText.h"
 #include "session/TSQLQuery.h"
 #include "session/TTransaction.h"
 
@@ -139,10 +140,8 @@ void TSQLConnection::RollbackFreeAndNil(TTransaction *&transaction)
 
 void TSQLConnection::CreateDatabase(const QString &address, const QString &user, const QString &password)
 {
-    const QString sql = QStringLiteral("CREATE DATABASE '%1' USER '%2' PASSWORD '%3' DEFAULT CHARACTER SET UTF8")
-                            .arg(QString(address).replace(QLatin1Char('\''), QLatin1String("''")),
-                                 QString(user).replace(QLatin1Char('\''), QLatin1String("''")),
-                                 QString(password).replace(QLatin1Char('\''), QLatin1String("''")));
+    const QString sql = QStringLiteral("CREATE DATABASE %1 USER %2 PASSWORD %3 DEFAULT CHARACTER SET UTF8")
+                            .arg(sqlQuoted(address), sqlQuoted(user), sqlQuoted(password));
     const QByteArray text = sql.toUtf8();
     ISC_STATUS_ARRAY status;
     isc_db_handle db = 0;
