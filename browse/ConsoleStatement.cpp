@@ -1,7 +1,5 @@
 #include "browse/ConsoleStatement.h"
 
-#include <ibase.h>
-
 namespace console {
 
 QString trimStatement(const QString &text)
@@ -28,20 +26,6 @@ bool runsAsQuery(const QString &trimmedText)
             return false;
     }
     return true;
-}
-
-bool connectionLost(long gdsCode)
-{
-    switch (gdsCode) {
-    case isc_att_shutdown:
-    case isc_shutdown:
-    case isc_conn_lost:
-    case isc_network_error:
-    case isc_net_read_err:
-    case isc_net_write_err:
-    case isc_lost_db_connection: return true;
-    default: return false;
-    }
 }
 
 }

@@ -14,9 +14,5 @@ QString trimStatement(const QString &text);
 // parenthesis or WITH does not.
 bool runsAsQuery(const QString &trimmedText);
 
-// True for a failure that means the attachment is gone (shut down, killed,
-// network lost): such a connection is only good for closing, so the next
-// statement opens it again with its own parameters.
-bool connectionLost(long gdsCode);
 
 }

@@ -14,6 +14,9 @@ public:
     QString text() const { return m_text; }
     long sqlCode() const { return m_sqlCode; }
     long gdsCode() const { return m_gdsCode; }
+    // The attachment is gone (shut down, killed, network lost): the
+    // connection is only good for closing and opening again.
+    bool connectionLost() const;
 
 private:
     QString m_text;

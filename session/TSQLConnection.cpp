@@ -116,10 +116,20 @@ TTransaction *TSQLConnection::BeginTransaction()
     return m_transaction;
 }
 
+void TSQLConnection::closeQueriesIn(const TTransaction *transaction)
+{
+    const auto queries = m_openQueries;
+    for (TSQLQuery *query : queries) {
+        if (query->runsIn(transaction))
+            query->Close();
+    }
+}
+
 void TSQLConnection::CommitFreeAndNil(TTransaction *&transaction)
 {
     if (!transaction)
         return;
+    closeQueriesIn(transaction);
     TTransaction *t = transaction;
     transaction = nullptr;
     if (m_transaction == t)
@@ -132,6 +142,7 @@ void TSQLConnection::RollbackFreeAndNil(TTransaction *&transaction)
 {
     if (!transaction)
         return;
+    closeQueriesIn(transaction);
     if (m_transaction == transaction)
         m_transaction = nullptr;
     delete transaction;

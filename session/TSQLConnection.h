@@ -58,6 +58,9 @@ public:
     void detach(TSQLQuery *query);
 
 private:
+    // Queries open in a transaction end with it.
+    void closeQueriesIn(const TTransaction *transaction);
+
     isc_db_handle m_handle = 0;
     TTransaction *m_transaction = nullptr;
     std::vector<TSQLQuery *> m_openQueries;

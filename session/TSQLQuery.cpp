@@ -50,7 +50,14 @@ isc_db_handle *TSQLQuery::dbHandle()
 
 isc_tr_handle *TSQLQuery::trHandle()
 {
+    if (!m_transaction)
+        throw DbError(QStringLiteral("The query is not open"));
     return m_transaction->handle();
+}
+
+bool TSQLQuery::runsIn(const TTransaction *transaction) const
+{
+    return m_transaction == transaction;
 }
 
 TSQLQuery::Kind TSQLQuery::prepare()
@@ -173,6 +180,10 @@ void TSQLQuery::ExecSQL()
             m_transaction = nullptr;
             transaction->commit();
         }
+    } catch (const DbError &error) {
+        abandon();
+        dropLostConnection(error);
+        throw;
     } catch (...) {
         abandon();
         throw;
@@ -195,6 +206,10 @@ void TSQLQuery::Open()
         m_active = true;
         m_moved = false;
         SQLConnection->attach(this);
+    } catch (const DbError &error) {
+        abandon();
+        dropLostConnection(error);
+        throw;
     } catch (...) {
         abandon();
         throw;
@@ -213,7 +228,12 @@ void TSQLQuery::fetch()
         m_eof = true;
         return;
     }
-    fbclient::check(status);
+    try {
+        fbclient::check(status);
+    } catch (const DbError &error) {
+        dropLostConnection(error);
+        throw;
+    }
     m_eof = false;
 }
 
@@ -258,6 +278,14 @@ void TSQLQuery::releaseStatement()
     }
 }
 
+void TSQLQuery::dropLostConnection(const DbError &error)
+{
+    // Closing ends this query too; the next use opens the connection again
+    // with its own parameters.
+    if (error.connectionLost() && SQLConnection)
+        SQLConnection->Close();
+}
+
 void TSQLQuery::abandon()
 {
     releaseStatement();
@@ -280,6 +308,11 @@ void TSQLQuery::Close()
         }
     }
     m_transaction = nullptr;
+    // The fields point into the result buffers: they go together.
+    m_fields.clear();
+    m_outArea.reset();
+    m_rowBuffer.clear();
+    m_nullFlags.clear();
     m_active = false;
     m_eof = true;
     m_moved = false;

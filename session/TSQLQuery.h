@@ -44,7 +44,9 @@ public:
     TField &FieldByName(const QString &name);
 
     isc_db_handle *dbHandle();
+    // Throws DbError when the query is not open (a blob read too late).
     isc_tr_handle *trHandle();
+    bool runsIn(const TTransaction *transaction) const;
 
 private:
     enum class Kind { Select, Procedure, Other };
@@ -55,6 +57,7 @@ private:
     void releaseStatement();
     // Ends a failed run: its own transaction is rolled back, not committed.
     void abandon();
+    void dropLostConnection(const class DbError &error);
     void fetch();
 
     isc_stmt_handle m_stmt = 0;

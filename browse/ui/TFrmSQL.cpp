@@ -57,7 +57,7 @@ template <typename Step> void TFrmSQL::onConnection(Step step)
     try {
         step();
     } catch (const DbError &error) {
-        if (console::connectionLost(error.gdsCode()) && session().SessionConnection) {
+        if (error.connectionLost() && session().SessionConnection) {
             stopLoad();
             session().SessionConnection->Close();
         }

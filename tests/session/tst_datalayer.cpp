@@ -269,6 +269,55 @@ private slots:
         QCOMPARE(db->column("SELECT COUNT(*) FROM T"), QStringList{"2"});
     }
 
+    void aLostAttachmentIsOpenedAgainOnNextUse_data() { bothPlaces(); }
+    void aLostAttachmentIsOpenedAgainOnNextUse()
+    {
+        auto db = database({"CREATE TABLE T (A INTEGER)"});
+        if (!db) return;
+        auto victim = db->connect();
+        // Another attachment ends ours, as a server shutdown or an administrator would.
+        db->exec({"DELETE FROM MON$ATTACHMENTS WHERE MON$ATTACHMENT_ID <> CURRENT_CONNECTION "
+                  "AND MON$SYSTEM_FLAG = 0"});
+        try {
+            victim->ExecuteDirect("INSERT INTO T VALUES (1)");
+            QFAIL("the lost attachment still worked");
+        } catch (const DbError &error) {
+            QVERIFY2(error.connectionLost(), qPrintable(error.text()));
+        }
+        QVERIFY(!victim->Connected());
+        victim->ExecuteDirect("INSERT INTO T VALUES (2)"); // opened again with its own parameters
+        QCOMPARE(db->column("SELECT A FROM T"), QStringList{"2"});
+    }
+
+    void aQueryThatFailsToReopenKeepsNoStaleFields()
+    {
+        auto db = TestDatabase::embedded({"CREATE TABLE T (A INTEGER, B BLOB SUB_TYPE TEXT)",
+                                          "INSERT INTO T VALUES (1, 'text')"});
+        auto connection = db->connect();
+        TSQLQuery query(connection.get());
+        query.SQL = "SELECT A, B FROM T";
+        query.Open();
+        QCOMPARE(query.FieldCount(), 2);
+        query.SQL = "SELECT NOSUCH FROM T";
+        QVERIFY_THROWS_EXCEPTION(DbError, query.Open());
+        QCOMPARE(query.FieldCount(), 0);
+        QVERIFY_THROWS_EXCEPTION(DbError, query.FieldByName("A"));
+    }
+
+    void endingATransactionEndsTheQueriesReadingInIt()
+    {
+        auto db = TestDatabase::embedded({"CREATE TABLE T (B BLOB SUB_TYPE TEXT)", "INSERT INTO T VALUES ('x')"});
+        auto connection = db->connect();
+        TTransaction *transaction = connection->BeginTransaction();
+        TSQLQuery query(connection.get());
+        query.SQL = "SELECT B FROM T";
+        query.Open();
+        QCOMPARE(query.Fields(0).AsString(), QString("x"));
+        connection->CommitFreeAndNil(transaction);
+        QVERIFY(!query.Active());
+        QCOMPARE(query.FieldCount(), 0);
+    }
+
     void closingTheConnectionEndsOpenQueries()
     {
         auto db = TestDatabase::embedded({"CREATE TABLE T (A INTEGER)", "INSERT INTO T VALUES (1)"});
