@@ -128,8 +128,11 @@ void TSQLQuery::bindParams(XSQLDA *in, std::vector<char> &storage, std::vector<Q
         throw DbError(QStringLiteral("The statement takes %1 parameters, %2 were given")
                           .arg(in->sqld).arg(Params.size()));
     texts.clear();
-    for (const QString &value : Params)
+    for (const QString &value : Params) {
         texts.push_back(value.toUtf8());
+        if (texts.back().size() > 32767)
+            throw DbError(QStringLiteral("A parameter value is longer than 32767 bytes"));
+    }
     storage.assign(size_t(in->sqld) * sizeof(short), 0);
     auto *flags = reinterpret_cast<short *>(storage.data());
     for (int i = 0; i < in->sqld; ++i) {

@@ -5,7 +5,15 @@
 
 TComboBox::TComboBox(QWidget *parent) : QComboBox(parent)
 {
-    connect(this, &QComboBox::activated, this, &TComboBox::Change);
+    connect(this, &QComboBox::activated, this, [this] {
+        // A typable drop-down also "activates" the item matching the typed
+        // text when editing ends (Enter, focus leaving); that changes nothing
+        // the user has not already seen, so only a real change counts.
+        if (isEditable() && currentText() == m_reported)
+            return;
+        m_reported = currentText();
+        emit Change();
+    });
 }
 
 void TComboBox::setTypable(bool typable)
@@ -13,7 +21,13 @@ void TComboBox::setTypable(bool typable)
     setEditable(typable);
     if (typable) {
         setInsertPolicy(QComboBox::NoInsert);
-        connect(lineEdit(), &QLineEdit::textEdited, this, &TComboBox::Change);
+        // Without a completer the match on Enter or focus-out is exact, letter
+        // case included: typed "true" stays "true".
+        setCompleter(nullptr);
+        connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString &text) {
+            m_reported = text;
+            emit Change();
+        });
     }
 }
 
@@ -23,4 +37,5 @@ void TComboBox::setItemIndex(int index)
     setCurrentIndex(index);
     if (index < 0 && isEditable())
         lineEdit()->clear();
+    m_reported = currentText();
 }

@@ -16,4 +16,7 @@ public:
 
 signals:
     void Change();
+
+private:
+    QString m_reported; // the text as the last Change left it
 };

@@ -62,17 +62,36 @@ int TListBox::selectText(const QString &text)
     return -1;
 }
 
+void TListBox::keepSingleSelection(const QList<QListWidgetItem *> &before)
+{
+    // A single-selection list box cannot be emptied by the user (a click
+    // beside the items, Ctrl with a click or the space bar).
+    if (!multiSelect() && selectedItems().isEmpty() && !before.isEmpty())
+        setCurrentItem(before.first(), QItemSelectionModel::ClearAndSelect);
+}
+
 void TListBox::mousePressEvent(QMouseEvent *event)
 {
+    const QList<QListWidgetItem *> before = selectedItems();
+    const bool onItem = itemAt(event->position().toPoint()) != nullptr;
     QListWidget::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint()))
+    keepSingleSelection(before);
+    if (event->button() == Qt::LeftButton && onItem)
         emit Click();
+}
+
+void TListBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QList<QListWidgetItem *> before = selectedItems();
+    QListWidget::mouseReleaseEvent(event);
+    keepSingleSelection(before);
 }
 
 void TListBox::keyPressEvent(QKeyEvent *event)
 {
     const QList<QListWidgetItem *> before = selectedItems();
     QListWidget::keyPressEvent(event);
+    keepSingleSelection(before);
     if (selectedItems() != before)
         emit Click();
 }

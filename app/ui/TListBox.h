@@ -26,6 +26,8 @@ signals:
     void Click();
 
 protected:
+    void keepSingleSelection(const QList<QListWidgetItem *> &before);
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 };

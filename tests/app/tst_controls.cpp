@@ -8,6 +8,8 @@
 #include "tests/support/Scripted.h"
 #include "tests/support/UiDriver.h"
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -102,6 +104,47 @@ private slots:
         QCOMPARE(changes.count(), 3); // one per keystroke
     }
 
+    void singleSelectionCannotBeEmptiedByTheUser()
+    {
+        TListBox list;
+        list.setItems({"A", "B"});
+        list.resize(200, 300);
+        list.show();
+        ui::clickItem(&list, 1);
+        QSignalSpy clicks(&list, &TListBox::Click);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(50, 280)); // beside the items
+        QCOMPARE(list.ItemIndex(), 1);
+        QCOMPARE(clicks.count(), 0);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list.visualItemRect(list.item(1)).center());
+        QCOMPARE(list.ItemIndex(), 1);
+    }
+
+    void typedComboTextIsNotReplacedByAnItemInAnotherCase()
+    {
+        QWidget window;
+        auto &combo = *new TComboBox(&window);
+        combo.addItems({"False", "True"});
+        combo.setTypable(true);
+        combo.setItemIndex(0);
+        auto &other = *new QLineEdit(&window);
+        other.move(0, 40);
+        window.show();
+        QSignalSpy changes(&combo, &TComboBox::Change);
+        combo.setFocus();
+        combo.lineEdit()->selectAll();
+        QTest::keyClicks(combo.lineEdit(), "true");
+        QTest::keyClick(combo.lineEdit(), Qt::Key_Return);
+        other.setFocus();
+        QCOMPARE(combo.currentText(), QString("true"));
+        QCOMPARE(changes.count(), 4); // one per keystroke, none for Enter or leaving
+        combo.lineEdit()->selectAll();
+        QTest::keyClicks(combo.lineEdit(), "True");
+        QTest::keyClick(combo.lineEdit(), Qt::Key_Return);
+        QCOMPARE(combo.currentText(), QString("True"));
+        QCOMPARE(changes.count(), 8);
+    }
+
     void radioGroupChangeOnAnySelectionClickOnUsers()
     {
         TRadioGroup group("Delete Action", {"CASCADE", "SET DEFAULT", "SET NULL"});
@@ -117,6 +160,25 @@ private slots:
         QCOMPARE(group.selectedText(), QString("SET NULL"));
         group.setItemIndex(-1);
         QCOMPARE(group.selectedText(), QString());
+    }
+
+    void handlersConnectedToControlsRunGuarded()
+    {
+        struct Failing : Screen {
+            explicit Failing(AppContext &context) : Screen(context, "TFrmX", "X")
+            {
+                button = makeButton("CmdGo", "Go");
+                on(button, &QPushButton::clicked, [] { throw DbError("refused by the server"); });
+            }
+            QPushButton *button;
+        };
+        TestContext context;
+        Failing screen(context);
+        screen.show();
+        ui::click(screen.button);
+        ui::click(screen.button);
+        QCOMPARE(context.sink.errors, QStringList({"refused by the server", "refused by the server"}));
+        QVERIFY(screen.isVisible());
     }
 
     void uncaughtErrorsShowTheirTextAndTheScreenGoesOn()

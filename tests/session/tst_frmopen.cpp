@@ -315,6 +315,9 @@ private slots:
         screen().show();
         typeConnection("A", *db);
         ui::type(combo("CmbCreate")->lineEdit(), create);
+        // Enter ends the typing: the drop-down must not swap in an item of another case.
+        QTest::keyClick(combo("CmbCreate")->lineEdit(), Qt::Key_Return);
+        QCOMPARE(combo("CmbCreate")->currentText(), create);
         finish();
         QCOMPARE(state(), QString("Connected"));
         QCOMPARE(QFile::exists(iniPath), stored);
