@@ -491,11 +491,17 @@ private slots:
         QCOMPARE(w<TEdit>("TxtTableName")->text(), QString("T"));
         QVERIFY(m_context->session.SessionConnection->activeTransaction() == nullptr);
 
-        // Showing it again tells the user to open a connection.
+        // The lost attachment was closed; showing the screen again opens the
+        // connection anew with its own parameters, and the table can be made.
+        QVERIFY(!m_context->session.SessionConnection->Connected());
         m_screen->hide();
         m_screen->show();
-        QCOMPARE(messages(), QStringList{"Must open a connection first!"});
-        QVERIFY(!w<TEdit>("TxtFldName")->isEnabled());
+        QCOMPARE(messages(), QStringList());
+        QVERIFY(w<TEdit>("TxtFldName")->isEnabled());
+        addField("ID", "INTEGER", false, true);
+        ui::type(w<TEdit>("TxtTableName"), "T");
+        ui::click(w<QPushButton>("CmdCreateTable"));
+        QCOMPARE(m_db->column(UserTables), QStringList{"T"});
     }
 
     void noUsableConnectionAtShow_data()
