@@ -172,17 +172,10 @@ void TSQLQuery::execute(Kind kind)
     fbclient::check(status);
 }
 
-void TSQLQuery::ExecSQL()
+template <typename Step> void TSQLQuery::orAbandon(Step step)
 {
-    Close();
     try {
-        execute(prepare());
-        releaseStatement();
-        if (m_ownTransaction) {
-            auto transaction = std::move(m_ownTransaction);
-            m_transaction = nullptr;
-            transaction->commit();
-        }
+        step();
     } catch (const DbError &error) {
         abandon();
         dropLostConnection(error);
@@ -193,10 +186,24 @@ void TSQLQuery::ExecSQL()
     }
 }
 
+void TSQLQuery::ExecSQL()
+{
+    Close();
+    orAbandon([this] {
+        execute(prepare());
+        releaseStatement();
+        if (m_ownTransaction) {
+            auto transaction = std::move(m_ownTransaction);
+            m_transaction = nullptr;
+            transaction->commit();
+        }
+    });
+}
+
 void TSQLQuery::Open()
 {
     Close();
-    try {
+    orAbandon([this] {
         const Kind kind = prepare();
         if (kind == Kind::Other)
             throw DbError(QStringLiteral("The statement returns no rows"));
@@ -209,14 +216,7 @@ void TSQLQuery::Open()
         m_active = true;
         m_moved = false;
         SQLConnection->attach(this);
-    } catch (const DbError &error) {
-        abandon();
-        dropLostConnection(error);
-        throw;
-    } catch (...) {
-        abandon();
-        throw;
-    }
+    });
 }
 
 void TSQLQuery::fetch()

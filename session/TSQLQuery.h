@@ -57,6 +57,8 @@ private:
     void releaseStatement();
     // Ends a failed run: its own transaction is rolled back, not committed.
     void abandon();
+    // Runs a step of ExecSQL or Open; a failure abandons the run and is thrown on.
+    template <typename Step> void orAbandon(Step step);
     void dropLostConnection(const class DbError &error);
     void fetch();
 
