@@ -1,5 +1,7 @@
 #include "browse/ResultLoader.h"
 
+#include "session/DbError.h"
+
 #include "browse/ResultStore.h"
 #include "session/TSQLQuery.h"
 
@@ -37,7 +39,9 @@ bool ResultLoader::step(std::chrono::steady_clock::duration budget)
     const auto deadline = std::chrono::steady_clock::now() + budget;
     try {
         for (;;) {
-            if (!m_query->Active() || m_query->Eof()) {
+            if (!m_query->Active())
+                throw DbError(QStringLiteral("The result was closed before all rows were read"));
+            if (m_query->Eof()) {
                 stop();
                 return false;
             }

@@ -138,6 +138,8 @@ void TFrmSQL::loadStep()
         results.publish();
         m_lastShown = now;
         emit rowsLoaded(results.recordCount());
+        if (more && !results.loading())
+            return; // a listener stopped the load; stopLoad has said so
     }
     if (more) {
         showProgress(false);

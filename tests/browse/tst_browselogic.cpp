@@ -56,6 +56,7 @@ private slots:
         QTest::addColumn<QString>("statement");
         QTest::newRow("table") << "TB" << "CUSTOMER" << "SELECT *\r\nFROM CUSTOMER";
         QTest::newRow("table name padded") << "TB" << "  CUSTOMER   " << "SELECT *\r\nFROM CUSTOMER";
+        QTest::newRow("table named by a reserved word") << "TB" << "ORDER" << "SELECT *\r\nFROM \"ORDER\"";
         QTest::newRow("table needing quotes") << "TB" << "Order \"Lines\""
                                               << "SELECT *\r\nFROM \"Order \"\"Lines\"\"\"";
         QTest::newRow("procedure with trailing blanks")

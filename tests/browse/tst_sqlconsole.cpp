@@ -263,6 +263,23 @@ private slots:
         QCOMPARE(console.grid->Cells(0, 1), QString("100000"));
     }
 
+    void connectionClosedElsewhereDuringALoadIsNotTakenForTheEnd()
+    {
+        Console console;
+        QVERIFY(console.open("embedded", {"CREATE TABLE BIG (ID INTEGER, S VARCHAR(40))",
+                                          "EXECUTE BLOCK AS DECLARE I INTEGER = 1; BEGIN WHILE (I <= 100000) DO BEGIN "
+                                          "INSERT INTO BIG VALUES (:I, 'row ' || :I); I = I + 1; END END"}));
+        QSignalSpy finished(console.screen.get(), &TFrmSQL::loadFinished);
+        console.memo->setPlainText("SELECT ID, S FROM BIG ORDER BY ID");
+        ui::click(ui::find<QPushButton>(console.screen.get(), "CmdExecute"));
+        QVERIFY(console.screen->loading());
+        console.context.session.SessionConnection->Close();
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(console.context.sink.errors.size(), 1);
+        QVERIFY(console.label().contains("stopped"));
+        QVERIFY(console.grid->RowCount() < 100001);
+    }
+
     void largeResultLoadsInStepsWithProgress()
     {
         Console console;
