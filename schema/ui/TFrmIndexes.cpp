@@ -346,33 +346,12 @@ void TFrmIndexes::ShowRequiredProperties()
 void TFrmIndexes::LstFldNamesClick()
 {
     const QString chosen = action();
-    if (chosen == SetNullable) {
+    if (chosen == SetNullable || chosen == SetPrecision) {
+        // The column actions work on the one field clicked.
         const int row = LstFldNames->ItemIndex();
-        if (row < 0)
-            return;
-        const FieldDef *field = findField(SQLTbl, LstFldNames->item(row)->text());
-        if (!field)
-            return;
-        m_columnStatement = composeNullabilitySwitch(SQLTbl.TableName(), *field);
-        CmdCommit->setEnabled(true);
-        MmoSql->setText(m_columnStatement);
-        return;
-    }
-    if (chosen == SetPrecision) {
-        const int row = LstFldNames->ItemIndex();
-        if (row < 0)
-            return;
-        const FieldDef *field = findField(SQLTbl, LstFldNames->item(row)->text());
-        if (!field)
-            return;
-        TxtIndexName->show();
-        CmdCommit->setEnabled(true);
-        PrecisionField = field->name;
-        const QString size = sizeTextOf(*field);
-        // Assigning after a clear always changes the text, so the statement
-        // is composed for the current size.
-        TxtIndexName->Clear();
-        TxtIndexName->setText(size);
+        const FieldDef *field = row < 0 ? nullptr : findField(SQLTbl, LstFldNames->item(row)->text());
+        if (field)
+            composeColumnChange(chosen, *field);
         return;
     }
 
@@ -387,6 +366,24 @@ void TFrmIndexes::LstFldNamesClick()
         LblIndexName->show();
         MmoSql->setText(composeUniqueConstraint(SQLTbl.TableName(), TxtIndexName->text(), SelectedFieldList));
     }
+}
+
+void TFrmIndexes::composeColumnChange(const QString &chosen, const FieldDef &field)
+{
+    if (chosen == SetNullable) {
+        m_columnStatement = composeNullabilitySwitch(SQLTbl.TableName(), field);
+        CmdCommit->setEnabled(true);
+        MmoSql->setText(m_columnStatement);
+        return;
+    }
+    TxtIndexName->show();
+    CmdCommit->setEnabled(true);
+    PrecisionField = field.name;
+    const QString size = sizeTextOf(field);
+    // Assigning after a clear always changes the text, so the statement
+    // is composed for the current size.
+    TxtIndexName->Clear();
+    TxtIndexName->setText(size);
 }
 
 void TFrmIndexes::composeKeyForm(const QString &name)

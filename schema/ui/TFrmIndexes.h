@@ -28,6 +28,7 @@ private:
     void LstTableNamesClick();
     void CmbActionsChange();
     void LstFldNamesClick();
+    void composeColumnChange(const QString &chosen, const FieldDef &field);
     void TxtIndexNameChange();
     void LstTblInfoClick();
     void CmdCommitClick();
