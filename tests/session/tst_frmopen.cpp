@@ -6,6 +6,7 @@
 #include "session/ui/TFrmOpen.h"
 #include "tests/support/Scripted.h"
 #include "tests/support/TestDatabase.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/UiDriver.h"
 
 #include <QDir>
@@ -17,22 +18,12 @@
 
 namespace {
 
+using testfiles::readAll;
+using testfiles::writeAll;
+
 const QString BlankFields = QStringLiteral("Text boxes: Connection name, Host name, Database name, \r\n"
                                            "User name and Password can not be blank!");
 const QString Failed = QStringLiteral("Error incorrect connection data");
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 }
 

@@ -1,6 +1,7 @@
 // The ini reader and writer: files other tools write, exact values, untouched
 // sections kept byte for byte, and safe replacement of the file on disk.
 #include "session/IniFile.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,13 +14,8 @@
 
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
+using testfiles::readAll;
+using testfiles::writeAll;
 
 int modeOf(const QString &path)
 {
@@ -27,13 +23,6 @@ int modeOf(const QString &path)
     if (stat(QFile::encodeName(path).constData(), &info) != 0)
         return -1;
     return int(info.st_mode & 07777);
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
 }
 
 }

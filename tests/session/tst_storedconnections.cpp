@@ -1,20 +1,13 @@
 // The stored connections file: what is read back from a section, and what a store writes.
 #include "session/IniFile.h"
 #include "session/StoredConnections.h"
+#include "tests/support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-}
+using testfiles::readAll;
 
 class StoredConnectionsTest : public QObject {
     Q_OBJECT
