@@ -22,6 +22,13 @@ const QStringList sampleTable = {
     "INSERT INTO T VALUES (3, '')",
 };
 
+// 100,000 rows: enough for a load to take several steps.
+const QStringList bigTable = {
+    "CREATE TABLE BIG (ID INTEGER, S VARCHAR(40))",
+    "EXECUTE BLOCK AS DECLARE I INTEGER = 1; BEGIN WHILE (I <= 100000) DO BEGIN "
+    "INSERT INTO BIG VALUES (:I, 'row ' || :I); I = I + 1; END END",
+};
+
 // A console on its own database, shown as the program shows it.
 struct Console {
     std::unique_ptr<TestDatabase> db;
@@ -243,9 +250,7 @@ private slots:
     void connectionLostDuringALoadKeepsTheRowsRead()
     {
         Console console;
-        if (!console.open("server", {"CREATE TABLE BIG (ID INTEGER, S VARCHAR(40))",
-                                     "EXECUTE BLOCK AS DECLARE I INTEGER = 1; BEGIN WHILE (I <= 100000) DO BEGIN "
-                                     "INSERT INTO BIG VALUES (:I, 'row ' || :I); I = I + 1; END END"}))
+        if (!console.open("server", bigTable))
             QSKIP("no loopback test server is running");
         QSignalSpy finished(console.screen.get(), &TFrmSQL::loadFinished);
         console.memo->setPlainText("SELECT ID, S FROM BIG ORDER BY ID");
@@ -266,9 +271,7 @@ private slots:
     void connectionClosedElsewhereDuringALoadIsNotTakenForTheEnd()
     {
         Console console;
-        QVERIFY(console.open("embedded", {"CREATE TABLE BIG (ID INTEGER, S VARCHAR(40))",
-                                          "EXECUTE BLOCK AS DECLARE I INTEGER = 1; BEGIN WHILE (I <= 100000) DO BEGIN "
-                                          "INSERT INTO BIG VALUES (:I, 'row ' || :I); I = I + 1; END END"}));
+        QVERIFY(console.open("embedded", bigTable));
         QSignalSpy finished(console.screen.get(), &TFrmSQL::loadFinished);
         console.memo->setPlainText("SELECT ID, S FROM BIG ORDER BY ID");
         ui::click(ui::find<QPushButton>(console.screen.get(), "CmdExecute"));
@@ -283,9 +286,7 @@ private slots:
     void largeResultLoadsInStepsWithProgress()
     {
         Console console;
-        QVERIFY(console.open("embedded", {"CREATE TABLE BIG (ID INTEGER, S VARCHAR(40))",
-                                          "EXECUTE BLOCK AS DECLARE I INTEGER = 1; BEGIN WHILE (I <= 100000) DO BEGIN "
-                                          "INSERT INTO BIG VALUES (:I, 'row ' || :I); I = I + 1; END END"}));
+        QVERIFY(console.open("embedded", bigTable));
         QAbstractItemModelTester contract(&console.grid->results(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy finished(console.screen.get(), &TFrmSQL::loadFinished);
         console.memo->setPlainText("SELECT ID, S FROM BIG ORDER BY ID");
@@ -313,9 +314,7 @@ private slots:
     {
         QFETCH(bool, closeWindow);
         Console console;
-        QVERIFY(console.open("embedded", {"CREATE TABLE BIG (ID INTEGER, S VARCHAR(40))",
-                                          "EXECUTE BLOCK AS DECLARE I INTEGER = 1; BEGIN WHILE (I <= 100000) DO BEGIN "
-                                          "INSERT INTO BIG VALUES (:I, 'row ' || :I); I = I + 1; END END"}));
+        QVERIFY(console.open("embedded", bigTable));
         console.memo->setPlainText("SELECT * FROM BIG");
         ui::click(ui::find<QPushButton>(console.screen.get(), "CmdExecute"));
         QVERIFY(console.screen->loading());
