@@ -19,8 +19,4 @@ QString procedureStatement(const QString &procedure);
 // The trigger's name is trimmed at both ends; single quotes in it are doubled.
 QString triggerStatement(const QString &trigger);
 
-// A name as it can stand in a statement: plain identifiers as they are,
-// any other between double quotes.
-QString identifierInStatement(const QString &name);
-
 }

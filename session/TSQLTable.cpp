@@ -1,6 +1,7 @@
 #include "session/TSQLTable.h"
 
 #include "session/DbError.h"
+#include "session/SqlText.h"
 #include "session/TSQLConnection.h"
 #include "session/TSQLQuery.h"
 
@@ -166,18 +167,13 @@ QStringList TSQLTable::GetKeyFieldNames() const
 
 const FieldDef &TSQLTable::FieldByName(const QString &name) const
 {
-    for (const FieldDef &def : m_fields) {
-        if (def.name.compare(name, Qt::CaseInsensitive) == 0)
-            return def;
-    }
+    const qsizetype i = indexOfName(qsizetype(m_fields.size()), [this](qsizetype row) { return m_fields[size_t(row)].name; }, name);
+    if (i >= 0)
+        return m_fields[size_t(i)];
     throw DbError(QStringLiteral("Field '%1' not found").arg(name));
 }
 
 int TSQLTable::IndexOf(const QString &name) const
 {
-    for (size_t i = 0; i < m_indexes.size(); ++i) {
-        if (m_indexes[i].name.compare(name, Qt::CaseInsensitive) == 0)
-            return int(i);
-    }
-    return -1;
+    return int(indexOfName(qsizetype(m_indexes.size()), [this](qsizetype row) { return m_indexes[size_t(row)].name; }, name));
 }

@@ -59,9 +59,11 @@ public:
     QStringList GetKeyFieldNames() const;
     const std::vector<FieldDef> &FieldDefs() const { return m_fields; }
     const std::vector<IndexDef> &IndexDefs() const { return m_indexes; }
-    // Throws DbError when there is no such column (letter case ignored).
+    // The column of that name, or else the first equal ignoring letter case;
+    // throws DbError when there is none.
     const FieldDef &FieldByName(const QString &name) const;
-    // Position of the index definition of that name, letter case ignored; -1 if none.
+    // Position of the index definition of that name, or else of the first equal
+    // ignoring letter case; -1 if none.
     int IndexOf(const QString &name) const;
 
 private:

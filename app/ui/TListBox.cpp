@@ -1,5 +1,7 @@
 #include "app/ui/TListBox.h"
 
+#include "session/SqlText.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -53,13 +55,10 @@ void TListBox::setItems(const QStringList &items)
 
 int TListBox::selectText(const QString &text)
 {
-    for (int i = 0; i < count(); ++i) {
-        if (item(i)->text().compare(text, Qt::CaseInsensitive) == 0) {
-            setItemIndex(i);
-            return i;
-        }
-    }
-    return -1;
+    const int i = int(indexOfName(count(), [this](qsizetype row) { return item(int(row))->text(); }, text));
+    if (i >= 0)
+        setItemIndex(i);
+    return i;
 }
 
 void TListBox::keepSingleSelection(const QList<QListWidgetItem *> &before)

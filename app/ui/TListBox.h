@@ -19,7 +19,8 @@ public:
     int SelCount() const;
     QStringList Items() const;
     void setItems(const QStringList &items);
-    // Selects the first item equal to text, letter case ignored; -1 when none.
+    // Selects the item equal to text, or else the first equal ignoring letter
+    // case; -1 when none.
     int selectText(const QString &text);
 
 signals:

@@ -1,5 +1,7 @@
 #include "app/ui/TStringGrid.h"
 
+#include "session/SqlText.h"
+
 #include <QHeaderView>
 
 TStringGrid::TStringGrid(int columns, int rows, QWidget *parent) : QTableWidget(rows, columns, parent)
@@ -26,9 +28,5 @@ void TStringGrid::setCells(int column, int row, const QString &text)
 
 int TStringGrid::findInColumn(int column, const QString &text) const
 {
-    for (int row = 0; row < rowCount(); ++row) {
-        if (Cells(column, row).compare(text, Qt::CaseInsensitive) == 0)
-            return row;
-    }
-    return -1;
+    return int(indexOfName(rowCount(), [this, column](qsizetype row) { return Cells(column, int(row)); }, text));
 }

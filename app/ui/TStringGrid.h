@@ -13,7 +13,8 @@ public:
     int RowCount() const { return rowCount(); }
     void setRowCount(int rows) { QTableWidget::setRowCount(rows); }
     int ColCount() const { return columnCount(); }
-    // The row of a cell in the given column equal to text, case ignored; -1 if none.
+    // The row of the cell in the given column equal to text, or else the first
+    // equal ignoring letter case; -1 if none.
     int findInColumn(int column, const QString &text) const;
 
 signals:

@@ -7,6 +7,7 @@
 #include "schema/ColumnAlteration.h"
 #include "schema/IndexNameRules.h"
 #include "schema/KeyStatements.h"
+#include "session/SqlText.h"
 #include "session/TSQLConnection.h"
 #include "session/ui/CRTbl.h"
 
@@ -67,11 +68,9 @@ const QString PrecisionInstructions = lines({
 
 const FieldDef *findField(const TSQLTable &table, const QString &name)
 {
-    for (const FieldDef &def : table.FieldDefs()) {
-        if (def.name.compare(name, Qt::CaseInsensitive) == 0)
-            return &def;
-    }
-    return nullptr;
+    const auto &defs = table.FieldDefs();
+    const qsizetype i = indexOfName(qsizetype(defs.size()), [&defs](qsizetype row) { return defs[size_t(row)].name; }, name);
+    return i >= 0 ? &defs[size_t(i)] : nullptr;
 }
 
 }

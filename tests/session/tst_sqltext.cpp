@@ -1,0 +1,71 @@
+#include "session/SqlText.h"
+
+#include <QTest>
+
+// The naming rules every screen writes statements with.
+class TestSqlText : public QObject {
+    Q_OBJECT
+private slots:
+    void identifiers_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("plain upper case stays bare") << "ORDERS" << "ORDERS";
+        QTest::newRow("digits, underscore and dollar") << "T_1$X" << "T_1$X";
+        QTest::newRow("lower case") << "orders" << "\"orders\"";
+        QTest::newRow("mixed case") << "Orders" << "\"Orders\"";
+        QTest::newRow("blank inside") << "My Table" << "\"My Table\"";
+        QTest::newRow("reserved word") << "ORDER" << "\"ORDER\"";
+        QTest::newRow("leading digit") << "1T" << "\"1T\"";
+        QTest::newRow("leading underscore") << "_T" << "\"_T\"";
+        QTest::newRow("single quote") << "O'BRIEN" << "\"O'BRIEN\"";
+        QTest::newRow("double quote doubled") << "A\"B" << "\"A\"\"B\"";
+        QTest::newRow("non-ASCII letter") << QString::fromUtf8("GRÖSSE") << QString::fromUtf8("\"GRÖSSE\"");
+        QTest::newRow("empty") << "" << "\"\"";
+    }
+    void identifiers()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, written);
+        QCOMPARE(sqlIdentifier(name), written);
+    }
+
+    void literals_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("plain") << "abc" << "'abc'";
+        QTest::newRow("quote doubled") << "it's" << "'it''s'";
+        QTest::newRow("two quotes") << "''" << "''''''";
+        QTest::newRow("empty") << "" << "''";
+    }
+    void literals()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, written);
+        QCOMPARE(sqlQuoted(value), written);
+    }
+
+    void lookups_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("index");
+        QTest::newRow("exact match after a case twin") << QStringList{"ORDERS", "orders"} << "orders" << 1;
+        QTest::newRow("exact match before a case twin") << QStringList{"ORDERS", "orders"} << "ORDERS" << 0;
+        QTest::newRow("case ignored when no exact match") << QStringList{"A", "MANAGER"} << "manager" << 1;
+        QTest::newRow("first of several case matches") << QStringList{"Sales", "SALES"} << "sales" << 0;
+        QTest::newRow("no match") << QStringList{"A"} << "B" << -1;
+        QTest::newRow("empty list") << QStringList{} << "A" << -1;
+    }
+    void lookups()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QString, name);
+        QFETCH(int, index);
+        QCOMPARE(int(indexOfName(names, name)), index);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSqlText)
+#include "tst_sqltext.moc"
