@@ -70,6 +70,8 @@ TFrmUserInRoles::TFrmUserInRoles(AppContext &context, Screens &screens)
     layout->addWidget(CmdRoles4User, 6, 1);
     layout->addWidget(CmdUsers4Role, 7, 1);
     layout->addWidget(CmdUserInRole, 6, 2);
+    for (int row = 1; row <= 3; ++row)
+        layout->setRowStretch(row, 1);
     resize(760, 480);
 
     on(LstUser, &TListBox::Click, [this] { LstUserClick(); });
