@@ -59,8 +59,10 @@ TFrmAddRemUsers::TFrmAddRemUsers(AppContext &context)
     CmdShowAlter = makeButton(QStringLiteral("CmdShowAlter"), QStringLiteral("Show Alter User SQL"));
     CmdAlterUser = makeButton(QStringLiteral("CmdAlterUser"), QStringLiteral("Alter User"));
 
-    TxtPassword1->setEchoMode(QLineEdit::Password);
-    TxtPassword2->setEchoMode(QLineEdit::Password);
+    for (TEdit *password : {TxtPassword1, TxtPassword2}) {
+        password->setEchoMode(QLineEdit::Password);
+        password->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
+    }
     CmdAddRemUN->setEnabled(false);
     TxtPassword1->setEnabled(false);
     TxtPassword2->setEnabled(false);

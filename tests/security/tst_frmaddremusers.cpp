@@ -288,6 +288,7 @@ private slots:
         ui::type(s.name(), "ann_x");
         s.typePasswords("it's a", "it's a");
         QCOMPARE(s.edit("TxtPassword1")->text(), QString("it's_a"));
+        QCOMPARE(s.edit("TxtPassword2")->displayText(), QString("******"));
         ui::type(s.edit("TxtFN"), first);
         ui::type(s.edit("TxtMN"), middle);
         ui::type(s.edit("TxtLN"), last);
