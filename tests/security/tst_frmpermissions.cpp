@@ -2,11 +2,14 @@
 #include "app/ui/TEdit.h"
 #include "app/ui/TRadioGroup.h"
 #include "schema/ui/TFrmIndexes.h"
+#include "security/ui/TFrmAddRemUsers.h"
 #include "security/ui/TFrmPermissions.h"
 #include "security/ui/TFrmTblPerm.h"
 #include "security/ui/TFrmUserPerm.h"
+#include "session/DbError.h"
 #include "tests/security/GrantsFixture.h"
 
+#include <QCoreApplication>
 #include <QtTest>
 
 namespace {
@@ -256,6 +259,45 @@ private slots:
         QCOMPARE(p->context.sink.errors, QStringList());
         QCOMPARE(p->context.sink.messages, QStringList());
         QVERIFY(p->changed().contains("R1 I T2 13"));
+    }
+
+    // The user screen beside the main menu, after a viewer closed the
+    // connection: users live in the server's security database.
+    void userScreenWorksOnAfterAViewer()
+    {
+        auto db = TestDatabase::server(Setup);
+        if (!db->isValid())
+            QSKIP("no loopback test server is running");
+        Permissions p(std::move(db));
+        p.open();
+        auto &users = p.screens.get<TFrmAddRemUsers>();
+        p.context.screens.showModeless(users);
+        const QString name = QStringLiteral("KG%1").arg(QCoreApplication::applicationPid());
+        struct Drop {
+            const TestDatabase &db;
+            QString name;
+            ~Drop()
+            {
+                try {
+                    db.exec({"DROP USER " + name});
+                } catch (const DbError &) {
+                    // never made
+                }
+            }
+        } drop{*p.db, name};
+
+        ui::clickItem(p.grantees(), "U1");
+        ui::click(p.button(p.screen, "CmdUserToTbls"));
+        p.screens.get<TFrmUserPerm>().hide();
+        QVERIFY(!p.context.session.connectionOpen());
+
+        ui::type(ui::find<TEdit>(&users, "TxtUserName"), name);
+        ui::type(ui::find<TEdit>(&users, "TxtPassword1"), "secret");
+        ui::type(ui::find<TEdit>(&users, "TxtPassword2"), "secret");
+        ui::click(p.button(&users, "CmdAddRemUN"));
+        QCOMPARE(p.context.sink.errors, QStringList());
+        QCOMPARE(p.db->column("SELECT SEC$USER_NAME FROM SEC$USERS WHERE SEC$USER_NAME = '" + name + "'"),
+                 QStringList({name}));
     }
 };
 
