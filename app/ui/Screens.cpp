@@ -5,6 +5,7 @@
 #include "app/ui/TFrmSysDBAPW.h"
 #include "app/ui/TFrmisqlLocation.h"
 #include "browse/ui/TFrmSQL.h"
+#include "createdb/ui/TFrmCreateDB.h"
 #include "browse/ui/TFrmShowTbls.h"
 #include "schema/ui/TFrmFK.h"
 #include "schema/ui/TFrmIndexes.h"
@@ -27,7 +28,7 @@ Screens::Screens(AppContext &context)
     m_main = main.get();
     m_all.push_back(std::move(main));
     m_all.push_back(std::make_unique<TFrmOpen>(context));
-    m_all.push_back(pending(context, "TFrmCreateDB", "Create Firebird Database"));
+    m_all.push_back(std::make_unique<TFrmCreateDB>(context, *this));
     m_all.push_back(std::make_unique<TFrmisqlLocation>(context));
     m_all.push_back(pending(context, "TFrmAbout", "About"));
     m_all.push_back(pending(context, "TFrmAddRemUsers", "Add/Remove Users"));
