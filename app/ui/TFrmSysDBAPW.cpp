@@ -11,8 +11,7 @@ TFrmSysDBAPW::TFrmSysDBAPW(AppContext &context)
     TxtSYSDBA = make<TEdit>(QStringLiteral("TxtSYSDBA"));
     TxtSYSDBA->setText(QStringLiteral("SYSDBA"));
     TxtPW = make<TEdit>(QStringLiteral("TxtPW"));
-    TxtPW->setEchoMode(QLineEdit::Password);
-    TxtPW->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
+    TxtPW->setMasked();
     TxtPW->setText(QStringLiteral("plumbline"));
     CmdSetPW = makeButton(QStringLiteral("CmdSetPW"), QStringLiteral("Set Password"));
 
