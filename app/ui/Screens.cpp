@@ -2,8 +2,11 @@
 
 #include "app/ui/Screen.h"
 #include "app/ui/TFrmMain.h"
+#include "app/ui/TFrmSysDBAPW.h"
+#include "app/ui/TFrmisqlLocation.h"
 #include "browse/ui/TFrmSQL.h"
 #include "browse/ui/TFrmShowTbls.h"
+#include "createdb/ui/TFrmCreateDB.h"
 #include "schema/ui/TFrmFK.h"
 #include "schema/ui/TFrmIndexes.h"
 #include "schema/ui/TFrmTables.h"
@@ -33,11 +36,11 @@ Screens::Screens(AppContext &context)
     m_main = main.get();
     m_all.push_back(std::move(main));
     m_all.push_back(std::make_unique<TFrmOpen>(context));
-    m_all.push_back(pending(context, "TFrmCreateDB", "Create Firebird Database"));
-    m_all.push_back(pending(context, "TFrmisqlLocation", "FrmisqlLocation"));
+    m_all.push_back(std::make_unique<TFrmCreateDB>(context, *this));
+    m_all.push_back(std::make_unique<TFrmisqlLocation>(context));
     m_all.push_back(pending(context, "TFrmAbout", "About"));
     m_all.push_back(std::make_unique<TFrmAddRemUsers>(context));
-    m_all.push_back(pending(context, "TFrmSysDBAPW", "Set Administration Password for This Session"));
+    m_all.push_back(std::make_unique<TFrmSysDBAPW>(context));
     m_all.push_back(std::make_unique<TFrmTables>(context));
     m_all.push_back(std::make_unique<TFrmAddRemRoles>(context));
     m_all.push_back(std::make_unique<TFrmUserInRoles>(context, *this));
