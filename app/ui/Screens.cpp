@@ -1,7 +1,9 @@
 #include "app/ui/Screens.h"
 
 #include "app/ui/Screen.h"
+#include "app/ui/TFrmAbout.h"
 #include "app/ui/TFrmMain.h"
+#include "app/ui/TFrmUpdMsg.h"
 #include "browse/ui/TFrmSQL.h"
 #include "browse/ui/TFrmShowTbls.h"
 #include "schema/ui/TFrmFK.h"
@@ -27,7 +29,7 @@ Screens::Screens(AppContext &context)
     m_all.push_back(std::make_unique<TFrmOpen>(context));
     m_all.push_back(pending(context, "TFrmCreateDB", "Create Firebird Database"));
     m_all.push_back(pending(context, "TFrmisqlLocation", "FrmisqlLocation"));
-    m_all.push_back(pending(context, "TFrmAbout", "About"));
+    m_all.push_back(std::make_unique<TFrmAbout>(context, *this));
     m_all.push_back(pending(context, "TFrmAddRemUsers", "Add/Remove Users"));
     m_all.push_back(pending(context, "TFrmSysDBAPW", "Set Administration Password for This Session"));
     m_all.push_back(std::make_unique<TFrmTables>(context));
@@ -42,7 +44,7 @@ Screens::Screens(AppContext &context)
     m_all.push_back(std::make_unique<TFrmFK>(context));
     m_all.push_back(pending(context, "TFrmTbl4Role", "Tables for Role"));
     m_all.push_back(std::make_unique<TFrmSQL>(context));
-    m_all.push_back(pending(context, "TFrmUpdMsg", "Update Message"));
+    m_all.push_back(std::make_unique<TFrmUpdMsg>(context));
 }
 
 Screens::~Screens()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -65,4 +66,31 @@ class QtProcessLauncher : public ProcessLauncher {
 public:
     Result run(const QString &program, const QStringList &arguments, int timeoutMs) override;
     bool startDetached(const QString &program, const QStringList &arguments) override;
+};
+
+// Fetching a small document from an http or https address: bounded in time
+// and size, see DocumentFetch. Throws FetchError.
+class DocumentFetcher {
+public:
+    virtual ~DocumentFetcher() = default;
+    virtual QByteArray fetch(const QString &url) = 0;
+};
+
+// Shows a busy cursor while it waits.
+class QtDocumentFetcher : public DocumentFetcher {
+public:
+    QByteArray fetch(const QString &url) override;
+    int timeoutMs = 10000;
+};
+
+// A question answered with OK or Cancel, OK being the default: true for OK.
+class OkCancelQuestion {
+public:
+    virtual ~OkCancelQuestion() = default;
+    virtual bool askOkCancel(const QString &text) = 0;
+};
+
+class QtOkCancelQuestion : public OkCancelQuestion {
+public:
+    bool askOkCancel(const QString &text) override;
 };

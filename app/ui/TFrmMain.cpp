@@ -1,8 +1,12 @@
 #include "app/ui/TFrmMain.h"
 
+#include "app/UpdateSettings.h"
 #include "app/ui/Screens.h"
+#include "app/ui/UpdateFlow.h"
+#include "session/IniFile.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -120,4 +124,40 @@ void TFrmMain::keyPressEvent(QKeyEvent *event)
 void TFrmMain::CmdExitClick()
 {
     close();
+}
+
+void TFrmMain::FormShow()
+{
+    session().PendingSQLKind.clear();
+    session().SysdbaPassword.clear();
+    readPreferenceAndCheck();
+}
+
+void TFrmMain::readPreferenceAndCheck()
+{
+    IniFile settings(UpdateSettings::FileName);
+    if (QFileInfo::exists(UpdateSettings::FileName)) {
+        ChkUpdates->setChecked(
+            UpdateSettings::checksOnStart(settings.readString(UpdateSettings::Section, UpdateSettings::CheckUpdateKey)));
+        if (!ChkUpdates->isChecked())
+            return;
+    } else {
+        // Fails, naming the file, when the Settings folder is missing.
+        settings.writeString(UpdateSettings::Section, UpdateSettings::CheckUpdateKey, QStringLiteral("1"));
+        settings.flush();
+    }
+    UpdateFlow update(context());
+    if (update.UpdateAvailable())
+        update.offerUpgrade();
+}
+
+void TFrmMain::FormClose()
+{
+    IniFile settings(UpdateSettings::FileName);
+    const QString value = UpdateSettings::valueOnClose(
+        ChkUpdates->isChecked(), settings.readString(UpdateSettings::Section, UpdateSettings::CheckUpdateKey));
+    if (value.isEmpty())
+        return;
+    settings.writeString(UpdateSettings::Section, UpdateSettings::CheckUpdateKey, value);
+    settings.flush();
 }
