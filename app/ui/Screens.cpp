@@ -3,7 +3,9 @@
 #include "app/ui/Screen.h"
 #include "app/ui/TFrmAbout.h"
 #include "app/ui/TFrmMain.h"
+#include "app/ui/TFrmSysDBAPW.h"
 #include "app/ui/TFrmUpdMsg.h"
+#include "app/ui/TFrmisqlLocation.h"
 #include "browse/ui/TFrmSQL.h"
 #include "browse/ui/TFrmShowTbls.h"
 #include "schema/ui/TFrmFK.h"
@@ -28,10 +30,10 @@ Screens::Screens(AppContext &context)
     m_all.push_back(std::move(main));
     m_all.push_back(std::make_unique<TFrmOpen>(context));
     m_all.push_back(pending(context, "TFrmCreateDB", "Create Firebird Database"));
-    m_all.push_back(pending(context, "TFrmisqlLocation", "FrmisqlLocation"));
+    m_all.push_back(std::make_unique<TFrmisqlLocation>(context));
     m_all.push_back(std::make_unique<TFrmAbout>(context, *this));
     m_all.push_back(pending(context, "TFrmAddRemUsers", "Add/Remove Users"));
-    m_all.push_back(pending(context, "TFrmSysDBAPW", "Set Administration Password for This Session"));
+    m_all.push_back(std::make_unique<TFrmSysDBAPW>(context));
     m_all.push_back(std::make_unique<TFrmTables>(context));
     m_all.push_back(pending(context, "TFrmAddRemRoles", "Add/Remove Roles"));
     m_all.push_back(pending(context, "TFrmUserInRoles", "Add/Remove Users To/From Roles"));

@@ -1,5 +1,6 @@
 #include "app/ui/TFrmMain.h"
 
+#include "app/IsqlLocationFile.h"
 #include "app/UpdateSettings.h"
 #include "app/ui/Screens.h"
 #include "app/ui/UpdateFlow.h"
@@ -38,7 +39,7 @@ const MenuButton grid[] = {
     {"CmdGrantRevoke", "Grant/Revoke On Tables", "TFrmPermissions", true, QStyle::SP_DialogApplyButton},
     {"CmdCreateTable", "Create/Delete Table", "TFrmTables", true, QStyle::SP_FileDialogNewFolder},
     {"CmdCreateDB", "Create Firebird Database", "TFrmCreateDB", true, QStyle::SP_DriveHDIcon},
-    {"CmdSetISQL", "Set Location of ISQL.EXE", "TFrmisqlLocation", true, QStyle::SP_DirOpenIcon},
+    {"CmdSetISQL", "Set Location of ISQL.EXE", "", true, QStyle::SP_DirOpenIcon},
     {"CmdSetSessionPW", "Set SYSDBA Password for This Session", "TFrmSysDBAPW", true, QStyle::SP_DialogYesButton},
     {"CmdShowTables", "Show DB Objects", "TFrmShowTbls", true, QStyle::SP_FileDialogContentsView},
 };
@@ -71,7 +72,10 @@ TFrmMain::TFrmMain(AppContext &context, Screens &screens)
         buttons->addWidget(button, index / 3, index % 3);
         const QString target = QString::fromLatin1(entry.screen);
         const bool modal = entry.modal;
-        on(button, &QToolButton::clicked, [this, target, modal] { openScreen(target, modal); });
+        if (target.isEmpty())
+            on(button, &QToolButton::clicked, [this] { CmdSetISQLClick(); });
+        else
+            on(button, &QToolButton::clicked, [this, target, modal] { openScreen(target, modal); });
         ++index;
     }
     layout->addLayout(buttons);
@@ -121,6 +125,18 @@ void TFrmMain::keyPressEvent(QKeyEvent *event)
     Screen::keyPressEvent(event);
 }
 
+void TFrmMain::CmdSetISQLClick()
+{
+    openScreen(QStringLiteral("TFrmisqlLocation"), true);
+    // A closed screen keeps the folder known before, which is written again.
+    if (session().IsqlFolder.isEmpty()) {
+        messages().showMessage(QStringLiteral("Must select the ISQL.EXE file!!") + LineBreak
+                               + QStringLiteral("Nothing has been changed."));
+        return;
+    }
+    IsqlLocationFile().writeFolder(session().IsqlFolder);
+}
+
 void TFrmMain::CmdExitClick()
 {
     close();
@@ -130,6 +146,18 @@ void TFrmMain::FormShow()
 {
     session().PendingSQLKind.clear();
     session().SysdbaPassword.clear();
+    const IsqlLocationFile location;
+    if (!location.exists()) {
+        // The first run asks for the tools' folder and does nothing more.
+        openScreen(QStringLiteral("TFrmisqlLocation"), true);
+        if (session().IsqlFolder.isEmpty())
+            messages().showMessage(QStringLiteral("Must select the ISQL.EXE file!!"));
+        else
+            location.writeFolder(session().IsqlFolder);
+        return;
+    }
+    // An empty file throws here, so the settings wait for the next start.
+    session().IsqlFolder = location.readFolder();
     readPreferenceAndCheck();
 }
 

@@ -26,6 +26,7 @@ protected:
 private:
     QToolButton *imageButton(const QString &name, const QString &caption, int icon);
     void openScreen(const QString &name, bool modal);
+    void CmdSetISQLClick();
     void CmdExitClick();
     // Reads the preference from the settings file, or creates the file with
     // the check on, and runs the check when the preference says so.

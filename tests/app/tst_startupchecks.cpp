@@ -81,6 +81,71 @@ private slots:
         m_work.reset();
     }
 
+    void theFirstStartAsksForTheToolsFolderOnly_data()
+    {
+        QTest::addColumn<QStringList>("answers"); // the file dialog's, one per "Browse"
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("messages");
+        const QStringList none{"Must select the ISQL.EXE file!!"};
+        QTest::newRow("folder chosen") << QStringList{"/opt/firebird/bin/isql"} << QByteArray("/opt/firebird/bin/\r\n")
+                                       << QStringList();
+        QTest::newRow("dialog cancelled") << QStringList{""} << QByteArray("<unreadable>") << none;
+        QTest::newRow("screen closed") << QStringList() << QByteArray("<unreadable>") << none;
+    }
+    void theFirstStartAsksForTheToolsFolderOnly()
+    {
+        QFETCH(QStringList, answers);
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, messages);
+        QVERIFY(QFile::remove("isqlLocation.txt"));
+        Program program;
+        program.context.fetches.answer(Newer);
+        program.context.screens.onModal = [&](Screen &screen) {
+            for (const QString &answer : answers) {
+                program.context.dialogs.nextFile = answer;
+                if (screen.isVisible())
+                    ui::click(ui::find<QAbstractButton>(&screen, "CmdDBBrowse"));
+            }
+            if (screen.isVisible())
+                screen.reject();
+        };
+        program.main().show();
+        QCOMPARE(program.shownNames(), QStringList{"TFrmisqlLocation"});
+        QVERIFY(program.context.screens.shown[0].modal);
+        QCOMPARE(readAll("isqlLocation.txt"), file);
+        QCOMPARE(program.context.sink.messages, messages);
+        QCOMPARE(program.context.sink.errors, QStringList());
+        QVERIFY(!QFileInfo::exists(SettingsFile));
+        QCOMPARE(program.context.fetches.urls, QStringList());
+        ui::click(program.box());
+        program.main().close();
+        QVERIFY(!QFileInfo::exists(SettingsFile));
+        QCOMPARE(program.context.sink.errors, QStringList());
+    }
+
+    void anEmptyToolsFolderFileSkipsTheRest_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("empty first line") << QByteArray("\r\n/usr/bin/\r\n");
+    }
+    void anEmptyToolsFolderFileSkipsTheRest()
+    {
+        QFETCH(QByteArray, text);
+        writeAll("isqlLocation.txt", text);
+        Program program;
+        program.context.fetches.answer(Newer);
+        program.context.session.SysdbaPassword = "secret";
+        program.main().show();
+        QCOMPARE(program.context.sink.errors.size(), 1);
+        QVERIFY2(program.context.sink.errors[0].contains("isqlLocation.txt"), qPrintable(program.context.sink.errors[0]));
+        QCOMPARE(program.context.session.SysdbaPassword, QString());
+        QCOMPARE(program.shownNames(), QStringList());
+        QVERIFY(!QFileInfo::exists(SettingsFile));
+        QCOMPARE(program.context.fetches.urls, QStringList());
+        QCOMPARE(readAll("isqlLocation.txt"), text);
+    }
+
     void theStoredPreferenceSetsTheBoxAndTheCheck_data()
     {
         QTest::addColumn<QByteArray>("text");
