@@ -9,11 +9,11 @@
 #include "tests/support/Scripted.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/UiDriver.h"
+#include "tests/support/WorkingFolder.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using testfiles::readAll;
@@ -22,8 +22,7 @@ using testfiles::writeAll;
 class LocationScreensTest : public QObject {
     Q_OBJECT
 
-    QString m_startFolder;
-    std::unique_ptr<QTemporaryDir> m_work;
+    std::unique_ptr<WorkingFolder> m_work;
 
     // Clicks "Browse" once per answer of the file dialog ("" is a cancel).
     static void browse(TestContext &context, Screen &screen, const QStringList &answers)
@@ -36,17 +35,8 @@ class LocationScreensTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { m_startFolder = QDir::currentPath(); }
-    void init()
-    {
-        m_work = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir::setCurrent(m_work->path()));
-    }
-    void cleanup()
-    {
-        QDir::setCurrent(m_startFolder);
-        m_work.reset();
-    }
+    void init() { m_work = std::make_unique<WorkingFolder>(); }
+    void cleanup() { m_work.reset(); }
 
     void locationScreenShowsItsNote()
     {
@@ -161,13 +151,11 @@ private slots:
         QFETCH(QStringList, messages);
         // The main menu starts in a set-up folder with the update check off;
         // then the folder and the file are as the row says.
-        QVERIFY(QDir().mkdir("Settings"));
-        writeAll("Settings/Kelvane.ini", "[UPDATE]\r\nCheckUpdate=0\r\n");
-        writeAll(IsqlLocationFile::FileName, "/at/start/\r\n");
+        m_work->setUpForStart();
         TestContext context;
         Screens screens(context);
         screens.main().show();
-        QCOMPARE(context.session.IsqlFolder, QString("/at/start/"));
+        QCOMPARE(context.session.IsqlFolder, QString("/usr/bin/"));
         if (file == "<none>")
             QVERIFY(QFile::remove(IsqlLocationFile::FileName));
         else

@@ -3,38 +3,27 @@
 #include "app/ui/Screens.h"
 #include "app/ui/TFrmMain.h"
 #include "tests/support/Scripted.h"
-#include "tests/support/TestFiles.h"
 #include "tests/support/UiDriver.h"
+#include "tests/support/WorkingFolder.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
 class MainMenuTest : public QObject {
     Q_OBJECT
 
-    QString m_startFolder;
-    std::unique_ptr<QTemporaryDir> m_work;
+    std::unique_ptr<WorkingFolder> m_work;
 
 private slots:
-    // Showing the main menu runs its start-up checks: each test gets a working
-    // folder of its own that has been set up, with the update check off.
-    void initTestCase() { m_startFolder = QDir::currentPath(); }
+    // Showing the main menu runs its start-up checks: each test has a working
+    // folder of its own.
     void init()
     {
-        m_work = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir(m_work->path()).mkdir("Settings"));
-        QVERIFY(QDir::setCurrent(m_work->path()));
-        testfiles::writeAll("isqlLocation.txt", "/usr/bin/\r\n");
-        testfiles::writeAll("Settings/Kelvane.ini", "[UPDATE]\r\nCheckUpdate=0\r\n");
+        m_work = std::make_unique<WorkingFolder>();
+        m_work->setUpForStart();
     }
-    void cleanup()
-    {
-        QDir::setCurrent(m_startFolder);
-        m_work.reset();
-    }
+    void cleanup() { m_work.reset(); }
 
     void screensAreCreatedOnceInTheirOrder()
     {

@@ -9,13 +9,13 @@
 #include "tests/support/Scripted.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/UiDriver.h"
+#include "tests/support/WorkingFolder.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTimer>
 #include <QtTest>
@@ -61,25 +61,18 @@ struct Program {
 class StartupChecksTest : public QObject {
     Q_OBJECT
 
-    QString m_startFolder;
-    std::unique_ptr<QTemporaryDir> m_work;
+    std::unique_ptr<WorkingFolder> m_work;
 
     static void settings(const QByteArray &text) { writeAll(SettingsFile, text); }
 
 private slots:
-    void initTestCase() { m_startFolder = QDir::currentPath(); }
     void init()
     {
-        m_work = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir(m_work->path()).mkdir("Settings"));
-        QVERIFY(QDir::setCurrent(m_work->path()));
+        m_work = std::make_unique<WorkingFolder>();
+        QVERIFY(QDir().mkdir("Settings"));
         writeAll("isqlLocation.txt", "/usr/bin/\r\n");
     }
-    void cleanup()
-    {
-        QDir::setCurrent(m_startFolder);
-        m_work.reset();
-    }
+    void cleanup() { m_work.reset(); }
 
     void theFirstStartAsksForTheToolsFolderOnly_data()
     {
