@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts Kelvane in run/, a working folder
 # with Settings/ and an embedded demo database (made on first run, with a
-# stored connection "Demo").
+# stored connection "Demo", the tools' folder and the update check off).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -15,4 +15,11 @@ fi
 cd run
 # First run: demo.fdb and the stored connection "Demo" (kept on later runs).
 ../build/kelvane --make-demo
+# First run: the folder of the installed isql, and the update check off, so
+# the program starts straight at its main menu. Later runs keep both files as
+# the program or the user left them.
+if [ ! -e isqlLocation.txt ] && isql=$(command -v isql-fb); then
+  printf '%s/\r\n' "$(dirname "$isql")" > isqlLocation.txt
+fi
+[ -e Settings/Kelvane.ini ] || printf '[UPDATE]\r\nCheckUpdate=0\r\n' > Settings/Kelvane.ini
 exec ../build/kelvane "$@"

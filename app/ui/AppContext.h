@@ -20,6 +20,8 @@ public:
     FileDialogs *files;
     Clipboard *clipboard;
     ProcessLauncher *processes;
+    DocumentFetcher *fetcher = &m_qtFetcher;
+    OkCancelQuestion *okCancel = &m_qtOkCancel;
 
 private:
     QtMessageSink m_qtMessages;
@@ -27,4 +29,6 @@ private:
     QtFileDialogs m_qtFiles;
     QtClipboard m_qtClipboard;
     QtProcessLauncher m_qtProcesses;
+    QtDocumentFetcher m_qtFetcher;
+    QtOkCancelQuestion m_qtOkCancel;
 };

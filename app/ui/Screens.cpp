@@ -1,8 +1,10 @@
 #include "app/ui/Screens.h"
 
 #include "app/ui/Screen.h"
+#include "app/ui/TFrmAbout.h"
 #include "app/ui/TFrmMain.h"
 #include "app/ui/TFrmSysDBAPW.h"
+#include "app/ui/TFrmUpdMsg.h"
 #include "app/ui/TFrmisqlLocation.h"
 #include "browse/ui/TFrmSQL.h"
 #include "browse/ui/TFrmShowTbls.h"
@@ -20,16 +22,6 @@
 #include "security/ui/TFrmUserPerm.h"
 #include "session/ui/TFrmOpen.h"
 
-namespace {
-
-// A screen whose task is still to come: its caption, nothing else.
-std::unique_ptr<Screen> pending(AppContext &context, const char *name, const char *caption)
-{
-    return std::make_unique<Screen>(context, QString::fromLatin1(name), QString::fromLatin1(caption));
-}
-
-}
-
 Screens::Screens(AppContext &context)
 {
     auto main = std::make_unique<TFrmMain>(context, *this);
@@ -38,7 +30,7 @@ Screens::Screens(AppContext &context)
     m_all.push_back(std::make_unique<TFrmOpen>(context));
     m_all.push_back(std::make_unique<TFrmCreateDB>(context, *this));
     m_all.push_back(std::make_unique<TFrmisqlLocation>(context));
-    m_all.push_back(pending(context, "TFrmAbout", "About"));
+    m_all.push_back(std::make_unique<TFrmAbout>(context, *this));
     m_all.push_back(std::make_unique<TFrmAddRemUsers>(context));
     m_all.push_back(std::make_unique<TFrmSysDBAPW>(context));
     m_all.push_back(std::make_unique<TFrmTables>(context));
@@ -53,7 +45,7 @@ Screens::Screens(AppContext &context)
     m_all.push_back(std::make_unique<TFrmFK>(context));
     m_all.push_back(std::make_unique<TFrmTbl4Role>(context, *this));
     m_all.push_back(std::make_unique<TFrmSQL>(context));
-    m_all.push_back(pending(context, "TFrmUpdMsg", "Update Message"));
+    m_all.push_back(std::make_unique<TFrmUpdMsg>(context));
 }
 
 Screens::~Screens()

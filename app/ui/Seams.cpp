@@ -1,10 +1,13 @@
 #include "app/ui/Seams.h"
 
+#include "app/DocumentFetch.h"
 #include "app/ui/Screen.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QProcess>
 
 void QtScreenShower::showModal(Screen &screen)
@@ -67,4 +70,21 @@ ProcessLauncher::Result QtProcessLauncher::run(const QString &program, const QSt
 bool QtProcessLauncher::startDetached(const QString &program, const QStringList &arguments)
 {
     return QProcess::startDetached(program, arguments);
+}
+
+QByteArray QtDocumentFetcher::fetch(const QString &url)
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    struct RestoreCursor {
+        ~RestoreCursor() { QGuiApplication::restoreOverrideCursor(); }
+    } restore;
+    return DocumentFetch::fetch(url, timeoutMs);
+}
+
+bool QtOkCancelQuestion::askOkCancel(const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text, QMessageBox::Ok | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -74,4 +75,31 @@ protected:
     {
         (void)pid, (void)program, (void)arguments;
     }
+};
+
+// Fetching a small document from an http or https address: bounded in time
+// and size, see DocumentFetch. Throws FetchError.
+class DocumentFetcher {
+public:
+    virtual ~DocumentFetcher() = default;
+    virtual QByteArray fetch(const QString &url) = 0;
+};
+
+// Shows a busy cursor while it waits.
+class QtDocumentFetcher : public DocumentFetcher {
+public:
+    QByteArray fetch(const QString &url) override;
+    int timeoutMs = 10000;
+};
+
+// A question answered with OK or Cancel, OK being the default: true for OK.
+class OkCancelQuestion {
+public:
+    virtual ~OkCancelQuestion() = default;
+    virtual bool askOkCancel(const QString &text) = 0;
+};
+
+class QtOkCancelQuestion : public OkCancelQuestion {
+public:
+    bool askOkCancel(const QString &text) override;
 };

@@ -1,9 +1,13 @@
 #include "app/ui/TFrmMain.h"
 
 #include "app/IsqlLocationFile.h"
+#include "app/UpdateSettings.h"
 #include "app/ui/Screens.h"
+#include "app/ui/UpdateFlow.h"
+#include "session/IniFile.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -136,4 +140,52 @@ void TFrmMain::CmdSetISQLClick()
 void TFrmMain::CmdExitClick()
 {
     close();
+}
+
+void TFrmMain::FormShow()
+{
+    session().PendingSQLKind.clear();
+    session().SysdbaPassword.clear();
+    const IsqlLocationFile location;
+    if (!location.exists()) {
+        // The first run asks for the tools' folder and does nothing more.
+        openScreen(QStringLiteral("TFrmisqlLocation"), true);
+        if (session().IsqlFolder.isEmpty())
+            messages().showMessage(QStringLiteral("Must select the ISQL.EXE file!!"));
+        else
+            location.writeFolder(session().IsqlFolder);
+        return;
+    }
+    // An empty file throws here, so the settings wait for the next start.
+    session().IsqlFolder = location.readFolder();
+    readPreferenceAndCheck();
+}
+
+void TFrmMain::readPreferenceAndCheck()
+{
+    IniFile settings(UpdateSettings::FileName);
+    if (QFileInfo::exists(UpdateSettings::FileName)) {
+        ChkUpdates->setChecked(
+            UpdateSettings::checksOnStart(settings.readString(UpdateSettings::Section, UpdateSettings::CheckUpdateKey)));
+        if (!ChkUpdates->isChecked())
+            return;
+    } else {
+        // Fails, naming the file, when the Settings folder is missing.
+        settings.writeString(UpdateSettings::Section, UpdateSettings::CheckUpdateKey, QStringLiteral("1"));
+        settings.flush();
+    }
+    UpdateFlow update(context());
+    if (update.UpdateAvailable())
+        update.offerUpgrade();
+}
+
+void TFrmMain::FormClose()
+{
+    IniFile settings(UpdateSettings::FileName);
+    const QString value = UpdateSettings::valueOnClose(
+        ChkUpdates->isChecked(), settings.readString(UpdateSettings::Section, UpdateSettings::CheckUpdateKey));
+    if (value.isEmpty())
+        return;
+    settings.writeString(UpdateSettings::Section, UpdateSettings::CheckUpdateKey, value);
+    settings.flush();
 }

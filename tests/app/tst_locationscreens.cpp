@@ -9,11 +9,11 @@
 #include "tests/support/Scripted.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/UiDriver.h"
+#include "tests/support/WorkingFolder.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using testfiles::readAll;
@@ -22,8 +22,7 @@ using testfiles::writeAll;
 class LocationScreensTest : public QObject {
     Q_OBJECT
 
-    QString m_startFolder;
-    std::unique_ptr<QTemporaryDir> m_work;
+    std::unique_ptr<WorkingFolder> m_work;
 
     // Clicks "Browse" once per answer of the file dialog ("" is a cancel).
     static void browse(TestContext &context, Screen &screen, const QStringList &answers)
@@ -36,17 +35,8 @@ class LocationScreensTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { m_startFolder = QDir::currentPath(); }
-    void init()
-    {
-        m_work = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir::setCurrent(m_work->path()));
-    }
-    void cleanup()
-    {
-        QDir::setCurrent(m_startFolder);
-        m_work.reset();
-    }
+    void init() { m_work = std::make_unique<WorkingFolder>(); }
+    void cleanup() { m_work.reset(); }
 
     void locationScreenShowsItsNote()
     {
@@ -159,12 +149,18 @@ private slots:
         QFETCH(QStringList, answers);
         QFETCH(QByteArray, after);
         QFETCH(QStringList, messages);
-        if (file != "<none>")
-            writeAll(IsqlLocationFile::FileName, file);
+        // The main menu starts in a set-up folder with the update check off;
+        // then the folder and the file are as the row says.
+        m_work->setUpForStart();
         TestContext context;
-        context.session.IsqlFolder = known;
         Screens screens(context);
         screens.main().show();
+        QCOMPARE(context.session.IsqlFolder, QString("/usr/bin/"));
+        if (file == "<none>")
+            QVERIFY(QFile::remove(IsqlLocationFile::FileName));
+        else
+            writeAll(IsqlLocationFile::FileName, file);
+        context.session.IsqlFolder = known;
         context.screens.onModal = [&](Screen &screen) {
             browse(context, screen, answers);
             if (screen.isVisible())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DocumentFetch.h"
 #include "app/ui/AppContext.h"
 #include "app/ui/Screen.h"
 
@@ -87,6 +88,38 @@ public:
     Result answer{true, true, 0, {}};
 };
 
+// Answers every fetch with the scripted document, or throws the scripted error.
+// Nothing reaches the network: a test that wants it puts a QtDocumentFetcher in.
+class ScriptedFetcher : public DocumentFetcher {
+public:
+    QByteArray fetch(const QString &url) override
+    {
+        urls << url;
+        if (!error.isEmpty())
+            throw FetchError(error);
+        return document;
+    }
+    void answer(const QByteArray &text)
+    {
+        document = text;
+        error.clear();
+    }
+    QStringList urls;
+    QByteArray document;
+    QString error = QStringLiteral("no update document in this test");
+};
+
+class ScriptedOkCancel : public OkCancelQuestion {
+public:
+    bool askOkCancel(const QString &text) override
+    {
+        asked << text;
+        return answer;
+    }
+    QStringList asked;
+    bool answer = true;
+};
+
 // An AppContext with every seam scripted.
 class TestContext : public AppContext {
 public:
@@ -97,10 +130,14 @@ public:
         files = &dialogs;
         clipboard = &clip;
         processes = &launcher;
+        fetcher = &fetches;
+        okCancel = &questions;
     }
     RecordingSink sink;
     ScriptedShower screens;
     ScriptedFileDialogs dialogs;
     MemoryClipboard clip;
     ScriptedProcesses launcher;
+    ScriptedFetcher fetches;
+    ScriptedOkCancel questions;
 };
