@@ -10,19 +10,21 @@ foreach(size 16 22 24 32 48 64 128 256)
   install(FILES app/images/kelvane-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME kelvane.png)
 endforeach()
-install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kelvane)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kelvane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "administer Firebird databases without writing SQL by hand")
+# One line per line of the package's description, as Debian wants them.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Kelvane opens a connection to a Firebird 3 database, on a server or as an embedded file, \
-and offers its tasks from a main menu of large buttons: tables, primary and unique keys, \
-indexes, foreign keys, users, roles, role membership and table grants, a browser of tables, \
-procedures and triggers, and an SQL console. Each screen composes the statement from the \
-user's picks, shows it, and runs it only when the user commits.")
+    "Kelvane opens a connection to a Firebird 3 database, on a server or as an
+embedded file, and offers its tasks from a main menu of large buttons:
+tables, primary and unique keys, indexes, foreign keys, users, roles, role
+membership and table grants, a browser of tables, procedures and triggers,
+and an SQL console. Each screen composes the statement from the user's
+picks, shows it, and runs it only when the user commits.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Kelvane developers <kelvane@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION database)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
