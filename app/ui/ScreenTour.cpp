@@ -5,6 +5,7 @@
 #include "app/ui/Screens.h"
 #include "app/ui/TFrmMain.h"
 #include "browse/ObjectStatements.h"
+#include "session/DbError.h"
 #include "session/DemoDatabase.h"
 
 #include <QAbstractButton>
@@ -77,6 +78,7 @@ void ScreenTour::run(Screens &screens)
         if (demo) {
             if (auto *finish = screen->findChild<QAbstractButton *>(QStringLiteral("CmdFinish")))
                 finish->click();
+            m_connected = m_context.session.connectionOpen();
         }
         screen->hide();
         settle(50);
@@ -87,6 +89,15 @@ void ScreenTour::run(Screens &screens)
 void ScreenTour::prepare(Screen &screen)
 {
     Session &session = m_context.session;
+    // The permission viewers close the connection behind them; a user would
+    // open it again before the next task.
+    if (m_connected && !session.connectionOpen()) {
+        try {
+            session.SessionConnection->Open();
+        } catch (const DbError &error) {
+            print("error", error.text());
+        }
+    }
     const QString name = screen.objectName();
     if (name == QLatin1String("TFrmRolesForUser")) {
         session.SelectedName = QStringLiteral("MARY");

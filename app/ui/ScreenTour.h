@@ -15,7 +15,8 @@ class Screens;
 // beside it, saved as FOLDER/<screen name>.png, and closed again. A stored
 // connection "Demo" is opened first, through the Open Connection screen, and
 // the viewers get the hand-over strings a caller would set, naming objects of
-// the demo database. While it runs, messages go to standard error and screens
+// the demo database; a connection closed by one screen is opened again for
+// the next. While it runs, messages go to standard error and screens
 // asked for modally are shown beside their opener, so that nothing waits for
 // a click.
 class ScreenTour {
@@ -48,6 +49,7 @@ private:
 
     AppContext &m_context;
     QString m_folder;
+    bool m_connected = false; // the demo was opened
     MessageSink *m_oldMessages;
     ScreenShower *m_oldShower;
     PrintedMessages m_messages;
