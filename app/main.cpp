@@ -1,12 +1,16 @@
 #include "app/ui/AppContext.h"
 #include "app/ui/GuardedApplication.h"
+#include "app/ui/Images.h"
+#include "app/ui/ScreenTour.h"
 #include "app/ui/Screens.h"
 #include "app/ui/TFrmMain.h"
 #include "session/DemoDatabase.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 #include <exception>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -23,15 +27,33 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    // Pictures of every screen for the documentation, into a folder that exists.
+    QString screenshots;
+    if (argc == 3 && qstrcmp(argv[1], "--screenshots") == 0) {
+        screenshots = QString::fromLocal8Bit(argv[2]);
+        if (!QFileInfo(screenshots).isDir()) {
+            std::fprintf(stderr, "kelvane: no folder %s\n", argv[2]);
+            return 1;
+        }
+    }
+
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
+    QApplication::setWindowIcon(Images::program());
+    // Lets the desktop match the windows to the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kelvane"));
     // The main menu's close ends the program, even with a non-modal screen open.
     QApplication::setQuitOnLastWindowClosed(false);
 
     AppContext context;
+    std::unique_ptr<ScreenTour> tour;
+    if (!screenshots.isEmpty())
+        tour = std::make_unique<ScreenTour>(context, screenshots);
     app.setMessageSink(context.messages);
     Screens screens(context);
     QObject::connect(&screens.main(), &QDialog::finished, &app, &QApplication::quit);
     screens.main().show();
+    if (tour)
+        tour->start(screens);
     return app.exec();
 }

@@ -1,31 +1,11 @@
 #include "app/ui/Screen.h"
 
+#include "app/ui/Images.h"
 #include "session/DbError.h"
 
 #include <QLabel>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
-
-namespace {
-
-// One soft backdrop shared by every screen, drawn once.
-const QPixmap &backdrop()
-{
-    static const QPixmap picture = [] {
-        QPixmap pixmap(64, 256);
-        QPainter painter(&pixmap);
-        QLinearGradient gradient(0, 0, 0, 256);
-        gradient.setColorAt(0, QColor(0xEE, 0xF2, 0xF7));
-        gradient.setColorAt(1, QColor(0xD5, 0xDE, 0xEA));
-        painter.fillRect(pixmap.rect(), gradient);
-        return pixmap;
-    }();
-    return picture;
-}
-
-}
 
 Screen::Screen(AppContext &context, const QString &name, const QString &caption, QWidget *parent)
     : QDialog(parent), m_context(context)
@@ -34,7 +14,7 @@ Screen::Screen(AppContext &context, const QString &name, const QString &caption,
     setWindowTitle(caption);
     JvImg = new QLabel(this);
     JvImg->setObjectName(QStringLiteral("JvImg"));
-    JvImg->setPixmap(backdrop());
+    JvImg->setPixmap(Images::background());
     JvImg->setScaledContents(true);
     JvImg->lower();
 }

@@ -2,6 +2,7 @@
 
 #include "app/IsqlLocationFile.h"
 #include "app/UpdateSettings.h"
+#include "app/ui/Images.h"
 #include "app/ui/Screens.h"
 #include "app/ui/UpdateFlow.h"
 #include "session/IniFile.h"
@@ -12,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -23,30 +23,30 @@ struct MenuButton {
     const char *caption;
     const char *screen; // empty: handled elsewhere
     bool modal;
-    QStyle::StandardPixmap icon;
+    const char *image; // in the built-in button set
 };
 
 // Four rows of three: connection and schema, users and roles, grants, tables
 // and database creation, then the tool folder, the session password and the
 // object browser.
 const MenuButton grid[] = {
-    {"CmdOpenConn", "Open Connection", "TFrmOpen", true, QStyle::SP_DriveNetIcon},
-    {"CmdAddRemoveIndexes", "Create/Remove Indexes", "TFrmIndexes", false, QStyle::SP_FileDialogDetailedView},
-    {"CmdCreateRemoveFK", "Create/Remove Foriegn Keys", "TFrmFK", true, QStyle::SP_FileLinkIcon},
-    {"CmdAddRemoveUsers", "Add/Remove Users", "TFrmAddRemUsers", false, QStyle::SP_DirHomeIcon},
-    {"CmdAddRemoveRoles", "Add/Remove Roles", "TFrmAddRemRoles", true, QStyle::SP_FileDialogInfoView},
-    {"CmdAddRemoveFromRoles", "Add/Remove Users To/From Roles", "TFrmUserInRoles", true, QStyle::SP_ArrowRight},
-    {"CmdGrantRevoke", "Grant/Revoke On Tables", "TFrmPermissions", true, QStyle::SP_DialogApplyButton},
-    {"CmdCreateTable", "Create/Delete Table", "TFrmTables", true, QStyle::SP_FileDialogNewFolder},
-    {"CmdCreateDB", "Create Firebird Database", "TFrmCreateDB", true, QStyle::SP_DriveHDIcon},
-    {"CmdSetISQL", "Set Location of ISQL.EXE", "", true, QStyle::SP_DirOpenIcon},
-    {"CmdSetSessionPW", "Set SYSDBA Password for This Session", "TFrmSysDBAPW", true, QStyle::SP_DialogYesButton},
-    {"CmdShowTables", "Show DB Objects", "TFrmShowTbls", true, QStyle::SP_FileDialogContentsView},
+    {"CmdOpenConn", "Open Connection", "TFrmOpen", true, "network-connect"},
+    {"CmdAddRemoveIndexes", "Create/Remove Indexes", "TFrmIndexes", false, "view-sort-ascending"},
+    {"CmdCreateRemoveFK", "Create/Remove Foriegn Keys", "TFrmFK", true, "insert-link"},
+    {"CmdAddRemoveUsers", "Add/Remove Users", "TFrmAddRemUsers", false, "list-add-user"},
+    {"CmdAddRemoveRoles", "Add/Remove Roles", "TFrmAddRemRoles", true, "user-group-new"},
+    {"CmdAddRemoveFromRoles", "Add/Remove Users To/From Roles", "TFrmUserInRoles", true, "user-group-properties"},
+    {"CmdGrantRevoke", "Grant/Revoke On Tables", "TFrmPermissions", true, "security-high"},
+    {"CmdCreateTable", "Create/Delete Table", "TFrmTables", true, "insert-table"},
+    {"CmdCreateDB", "Create Firebird Database", "TFrmCreateDB", true, "server-database"},
+    {"CmdSetISQL", "Set Location of ISQL.EXE", "", true, "folder-script"},
+    {"CmdSetSessionPW", "Set SYSDBA Password for This Session", "TFrmSysDBAPW", true, "dialog-password"},
+    {"CmdShowTables", "Show DB Objects", "TFrmShowTbls", true, "view-list-tree"},
 };
 
 const MenuButton bottom[] = {
-    {"CmdExeSQL", "Execute SQL Statement", "TFrmSQL", true, QStyle::SP_MediaPlay},
-    {"CmdExit", "Exit Program", "", true, QStyle::SP_DialogCloseButton},
+    {"CmdExeSQL", "Execute SQL Statement", "TFrmSQL", true, "system-run"},
+    {"CmdExit", "Exit Program", "", true, "application-exit"},
 };
 
 }
@@ -68,7 +68,8 @@ TFrmMain::TFrmMain(AppContext &context, Screens &screens)
     auto *buttons = new QGridLayout;
     int index = 0;
     for (const MenuButton &entry : grid) {
-        QToolButton *button = imageButton(QString::fromLatin1(entry.name), QString::fromLatin1(entry.caption), entry.icon);
+        QToolButton *button = imageButton(QString::fromLatin1(entry.name), QString::fromLatin1(entry.caption),
+                                          QString::fromLatin1(entry.image));
         buttons->addWidget(button, index / 3, index % 3);
         const QString target = QString::fromLatin1(entry.screen);
         const bool modal = entry.modal;
@@ -82,7 +83,8 @@ TFrmMain::TFrmMain(AppContext &context, Screens &screens)
 
     auto *lower = new QHBoxLayout;
     for (const MenuButton &entry : bottom) {
-        QToolButton *button = imageButton(QString::fromLatin1(entry.name), QString::fromLatin1(entry.caption), entry.icon);
+        QToolButton *button = imageButton(QString::fromLatin1(entry.name), QString::fromLatin1(entry.caption),
+                                          QString::fromLatin1(entry.image));
         lower->addWidget(button);
         const QString target = QString::fromLatin1(entry.screen);
         if (target.isEmpty())
@@ -93,12 +95,12 @@ TFrmMain::TFrmMain(AppContext &context, Screens &screens)
     layout->addLayout(lower);
 }
 
-QToolButton *TFrmMain::imageButton(const QString &name, const QString &caption, int icon)
+QToolButton *TFrmMain::imageButton(const QString &name, const QString &caption, const QString &image)
 {
     auto *button = make<QToolButton>(name);
     button->setText(caption);
-    button->setIcon(style()->standardIcon(QStyle::StandardPixmap(icon)));
-    button->setIconSize(QSize(40, 40));
+    button->setIcon(Images::button(image));
+    button->setIconSize(QSize(Images::ButtonSize, Images::ButtonSize));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setMinimumSize(190, 84);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

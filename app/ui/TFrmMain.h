@@ -24,7 +24,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QToolButton *imageButton(const QString &name, const QString &caption, int icon);
+    QToolButton *imageButton(const QString &name, const QString &caption, const QString &image);
     void openScreen(const QString &name, bool modal);
     void CmdSetISQLClick();
     void CmdExitClick();
