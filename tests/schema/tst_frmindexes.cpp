@@ -252,7 +252,7 @@ private slots:
 
         // A new action clears the name without composing anything from it.
         ui::type(name(), "x");
-        ui::pick(actions(), "Set Unique Index");
+        ui::pick(actions(), action == "Set Unique Index" ? "Set Primary Key" : "Set Unique Index");
         QCOMPARE(name()->text(), QString());
         QCOMPARE(memo()->Text(), QString());
     }
