@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -102,6 +103,8 @@ TFrmIndexes::TFrmIndexes(AppContext &context)
     TxtIndexName->hide();
     auto *LblSqlStatement = makeLabel(QStringLiteral("LblSqlStatement"), QStringLiteral("Sql Statement"));
     MmoSql = make<TMemo>(QStringLiteral("MmoSql"));
+    LblSqlNote = makeLabel(QStringLiteral("LblSqlNote"), QString());
+    LblSqlNote->setWordWrap(true);
     CmdCopySql = makeButton(QStringLiteral("CmdCopySql"), QStringLiteral("Copy SQL to Clipboard"));
     CmdCommit = makeButton(QStringLiteral("CmdCommit"), QStringLiteral("Commit Changes"));
     CmdCommit->setEnabled(false);
@@ -124,7 +127,10 @@ TFrmIndexes::TFrmIndexes(AppContext &context)
     grid->addWidget(LblIndexName, 7, 1);
     grid->addWidget(TxtIndexName, 8, 1);
     grid->addWidget(LblSqlStatement, 0, 2);
-    grid->addWidget(MmoSql, 1, 2);
+    auto *statement = new QVBoxLayout;
+    statement->addWidget(MmoSql, 1);
+    statement->addWidget(LblSqlNote);
+    grid->addLayout(statement, 1, 2);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(CmdCopySql);
     buttons->addWidget(CmdCommit);
@@ -215,6 +221,7 @@ void TFrmIndexes::LstTableNamesClick()
     LstFldNames->setEnabled(true);
     CmbActions->setEnabled(true);
     MmoSql->clear();
+    LblSqlNote->clear();
     TxtIndexName->ClearQuietly();
     TxtIndexName->hide();
     LblIndexName->hide();
@@ -242,6 +249,7 @@ void TFrmIndexes::listIndexDefinitions()
 void TFrmIndexes::CmbActionsChange()
 {
     MmoSql->clear();
+    LblSqlNote->clear();
     KeyFieldList.clear();
     const QString chosen = action();
     if (chosen.isEmpty()) {
@@ -306,7 +314,8 @@ void TFrmIndexes::CmbActionsChange()
         return;
     }
 
-    // The column actions: a field click composes the statement and offers the commit.
+    // The column actions: a field click composes the statement and offers the
+    // commit, or says why there is none.
     CmdCommit->setEnabled(false);
     m_columnStatement.clear();
     if (chosen == SetNullable) {
@@ -371,7 +380,8 @@ void TFrmIndexes::composeColumnChange(const QString &chosen, const FieldDef &fie
 {
     if (chosen == SetNullable) {
         m_columnStatement = composeNullabilitySwitch(SQLTbl.TableName(), field);
-        CmdCommit->setEnabled(true);
+        LblSqlNote->setText(nullabilityRefusal(field));
+        CmdCommit->setEnabled(!m_columnStatement.isEmpty());
         MmoSql->setText(m_columnStatement);
         return;
     }
@@ -422,6 +432,7 @@ void TFrmIndexes::TxtIndexNameChange()
     } else if (chosen == SetPrecision) {
         const FieldDef *field = findField(SQLTbl, PrecisionField);
         m_columnStatement = field ? composeSizeChange(SQLTbl.TableName(), *field, name) : QString();
+        LblSqlNote->setText(field ? sizeChangeRefusal(*field, name) : QString());
         MmoSql->clear();
         MmoSql->setText(m_columnStatement);
         CmdCommit->setEnabled(!m_columnStatement.isEmpty());

@@ -55,6 +55,8 @@ private:
     QLabel *LblIndexName;
     TEdit *TxtIndexName;
     TMemo *MmoSql;
+    // One line under the statement: why a column action composed nothing.
+    QLabel *LblSqlNote;
     QPushButton *CmdCopySql;
     QPushButton *CmdCommit;
     TListBox *LstTblInfo;

@@ -5,6 +5,7 @@
 #include "app/ui/TRadioGroup.h"
 #include "schema/ui/TFrmFK.h"
 #include "session/TSQLConnection.h"
+#include "tests/support/HostileNames.h"
 #include "tests/support/Scripted.h"
 #include "tests/support/TestDatabase.h"
 #include "tests/support/UiDriver.h"
@@ -457,6 +458,44 @@ private slots:
         ui::clickItem(e->tblSrc(), "ORDERS");
         QCOMPARE(e->fldSrc()->Items(), QStringList({"ID", "CUST_ID", "SHIP_ID", "REF"}));
         QCOMPARE(e->context.sink.errors.size(), 1);
+    }
+
+    // A key listed for a table whose name needs quoting is dropped from that
+    // table, and a new key goes from its picked column to the picked table:
+    // the twins, with keys of the same names in upper case, keep theirs.
+    void pickedTablesGetTheKeyTheirTwinsDoNot_data() { hostile::addRows(); }
+    void pickedTablesGetTheKeyTheirTwinsDoNot()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, twin);
+        QFETCH(QString, written);
+        auto e = editor(hostile::schema(table, twin));
+        const QStringList twinBefore = hostile::catalogue(*e->db, twin);
+        const QStringList customersBefore = hostile::catalogue(*e->db, "CUSTOMER");
+        const QStringList columns = {"Key INTEGER NOT NULL", "Note VARCHAR(20)", "NOTE VARCHAR(20)", "Ref INTEGER", "REF INTEGER"};
+
+        ui::clickItem(e->tblSrc(), table);
+        QCOMPARE(e->keys()->Items(), QStringList{"fk_low : References : customer"});
+        ui::clickItem(e->keys(), 0);
+        QCOMPARE(e->memo()->Text(), "ALTER TABLE " + written + " DROP CONSTRAINT \"fk_low\"");
+        ui::click(e->commit());
+        QCOMPARE(e->context.sink.errors, QStringList());
+        QCOMPARE(hostile::catalogue(*e->db, table), columns + QStringList{"UNIQUE uq_low NOTE"});
+        QCOMPARE(hostile::catalogue(*e->db, twin), twinBefore);
+
+        e->chain(table, "Ref", "customer", "Key");
+        QCOMPARE(e->context.sink.messages, QStringList()); // the type probe read both columns
+        ui::type(e->name(), "fk new");
+        QCOMPARE(e->memo()->Text(), "ALTER TABLE " + written + " ADD CONSTRAINT fk_new FOREIGN KEY(\"Ref\") \r\n"
+                                    "REFERENCES \"customer\"(\"Key\") \r\n"
+                                    "ON DELETE CASCADE \r\n"
+                                    "ON UPDATE CASCADE");
+        ui::click(e->commit());
+        QCOMPARE(e->context.sink.errors, QStringList());
+        QCOMPARE(hostile::catalogue(*e->db, table),
+                 columns + QStringList({"FOREIGN KEY FK_NEW Ref -> customer", "UNIQUE uq_low NOTE"}));
+        QCOMPARE(hostile::catalogue(*e->db, twin), twinBefore);
+        QCOMPARE(hostile::catalogue(*e->db, "CUSTOMER"), customersBefore);
     }
 };
 

@@ -5,6 +5,7 @@
 #include "app/ui/TMemo.h"
 #include "schema/ui/TFrmIndexes.h"
 #include "session/TSQLTable.h"
+#include "tests/support/HostileNames.h"
 #include "tests/support/Scripted.h"
 #include "tests/support/TestDatabase.h"
 #include "tests/support/UiDriver.h"
@@ -38,6 +39,28 @@ const QString KeysOf = QStringLiteral(
 const QString ConstraintNamesOf = QStringLiteral(
     "SELECT RDB$CONSTRAINT_NAME FROM RDB$RELATION_CONSTRAINTS WHERE RDB$RELATION_NAME = '%1' "
     "AND RDB$CONSTRAINT_TYPE IN ('PRIMARY KEY', 'UNIQUE') ORDER BY 1");
+// A small copy of the employee sample's domains: SALARY with DEFAULT and
+// CHECK, PRODTYPE with DEFAULT, CHECK and NOT NULL, and a computed column.
+const QStringList Employee = {
+    "CREATE DOMAIN SALARY AS NUMERIC(10,2) DEFAULT 0 CHECK (VALUE > 0)",
+    "CREATE DOMAIN PRODTYPE AS VARCHAR(12) DEFAULT 'software' NOT NULL "
+    "CHECK (VALUE IN ('software', 'hardware', 'other', 'N/A'))",
+    "CREATE DOMAIN FIRSTNAME AS VARCHAR(15)",
+    "CREATE DOMAIN LASTNAME AS VARCHAR(20)",
+    "CREATE TABLE EMPLOYEE (EMP_NO SMALLINT NOT NULL, FIRST_NAME FIRSTNAME NOT NULL, LAST_NAME LASTNAME NOT NULL, "
+    "SALARY SALARY NOT NULL, FULL_NAME COMPUTED BY (last_name || ', ' || first_name))",
+    "CREATE TABLE PROJECT (PROJ_ID CHAR(5) NOT NULL, PRODUCT PRODTYPE)",
+    "INSERT INTO EMPLOYEE VALUES (1, 'Ada', 'Lovelace', 1000.50)",
+    "INSERT INTO PROJECT VALUES ('P1', 'hardware')",
+};
+// A column with what its domain gives it: source, own NOT NULL, and the domain's DEFAULT, CHECK and NOT NULL.
+const QString ColumnWithDomain = QStringLiteral(
+    "SELECT TRIM(rf.RDB$FIELD_SOURCE) || ' | ' || COALESCE(rf.RDB$NULL_FLAG, 0) || ' | ' "
+    "|| COALESCE(f.RDB$DEFAULT_SOURCE, '-') || ' | ' || COALESCE(f.RDB$VALIDATION_SOURCE, '-') || ' | ' "
+    "|| COALESCE(f.RDB$NULL_FLAG, 0) FROM RDB$RELATION_FIELDS rf "
+    "JOIN RDB$FIELDS f ON f.RDB$FIELD_NAME = rf.RDB$FIELD_SOURCE "
+    "WHERE rf.RDB$RELATION_NAME = '%1' AND rf.RDB$FIELD_NAME = '%2'");
+
 const QString OrdersValues = QStringLiteral(
     "SELECT ID || '|' || QTY || '|' || COALESCE(NOTE, '-') || '|' || TRIM(CODE) || '|' "
     "|| COALESCE(CAST(PRICE AS VARCHAR(30)), '-') || '|' || RATE || '|' || COALESCE(REMARK, '-') "
@@ -528,12 +551,26 @@ private slots:
         ui::clickItem(fields(), "ID"); // an integer has no size to change
         QCOMPARE(memo()->Text(), QString());
         QVERIFY(!commit()->isEnabled());
+        QCOMPARE(label("LblSqlNote"), QString("ID is INTEGER: only CHAR, VARCHAR, NUMERIC and DECIMAL have a size to change"));
 
         ui::clickItem(fields(), "PRICE");
         QCOMPARE(memo()->Text(), QString("ALTER TABLE ORDERS ALTER PRICE TYPE NUMERIC(9,2)"));
+        QCOMPARE(label("LblSqlNote"), QString());
         ui::type(name(), "12,1"); // a smaller scale would round the values
         QCOMPARE(memo()->Text(), QString());
         QVERIFY(!commit()->isEnabled());
+        QCOMPARE(label("LblSqlNote"), QString("PRICE has 2 decimal places: a smaller scale would round its values"));
+        ui::type(name(), "12.2");
+        QCOMPARE(memo()->Text(), QString());
+        QCOMPARE(label("LblSqlNote"),
+                 QString("The precision of PRICE is written in digits, with a scale after a comma, such as 12 or 12,2"));
+        ui::clickItem(fields(), "NOTE");
+        ui::type(name(), "5 0");
+        QCOMPARE(name()->text(), QString("5_0"));
+        QCOMPARE(memo()->Text(), QString());
+        QCOMPARE(label("LblSqlNote"), QString("The length of NOTE is written in digits, such as 50"));
+        ui::pick(actions(), "Set Nullable"); // a new action clears the line
+        QCOMPARE(label("LblSqlNote"), QString());
 
         // Hand edits of the memo are not what a column commit runs.
         ui::pick(actions(), "Set Nullable");
@@ -593,6 +630,196 @@ private slots:
         m_ctx->session.connection().Close();
         m_ctx->screens.showModeless(*m_screen);
         QCOMPARE(m_ctx->sink.messages, QStringList({"Must open a connection first!"}));
+    }
+
+    // Every action on a table whose name needs quoting changes that table and
+    // the column picked, never the twin table or the twin column.
+    void pickedTableChangesItsTwinDoesNot_data() { hostile::addRows(); }
+    void pickedTableChangesItsTwinDoesNot()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, twin);
+        QFETCH(QString, written);
+        open(hostile::schema(table, twin));
+        const QStringList twinBefore = hostile::catalogue(*m_db, twin);
+        QStringList columns = {"Key INTEGER NOT NULL", "Note VARCHAR(20)", "NOTE VARCHAR(20)", "Ref INTEGER", "REF INTEGER"};
+        const QString foreignKey = "FOREIGN KEY fk_low REF -> customer";
+        QCOMPARE(hostile::catalogue(*m_db, table), columns + QStringList({foreignKey, "UNIQUE uq_low NOTE"}));
+
+        ui::clickItem(tables(), table);
+        QCOMPARE(info()->Items(), QStringList{"Unique Idx uq_low is: NOTE"});
+        ui::pick(actions(), "Set Unique Index");
+        ui::clickItem(info(), 0);
+        QCOMPARE(memo()->Text(), "ALTER TABLE " + written + " DROP CONSTRAINT \"uq_low\"");
+        ui::click(commit());
+        QCOMPARE(m_ctx->sink.errors, QStringList());
+        QCOMPARE(hostile::catalogue(*m_db, table), columns + QStringList{foreignKey});
+        QCOMPARE(hostile::catalogue(*m_db, twin), twinBefore);
+
+        ui::clickItem(tables(), table);
+        ui::pick(actions(), "Set Primary Key");
+        ui::clickItem(fields(), "Key");
+        QCOMPARE(memo()->Text(), "ALTER TABLE " + written + " ADD PRIMARY KEY(\"Key\")");
+        ui::click(commit());
+        QCOMPARE(m_ctx->sink.errors, QStringList());
+        QCOMPARE(hostile::catalogue(*m_db, table), columns + QStringList({foreignKey, "PRIMARY KEY INTEG_ Key"}));
+        QCOMPARE(hostile::catalogue(*m_db, twin), twinBefore);
+
+        ui::clickItem(tables(), table);
+        ui::pick(actions(), "Set Primary Key");
+        QVERIFY2(memo()->Text().startsWith("ALTER TABLE " + written + " DROP CONSTRAINT INTEG_"), qPrintable(memo()->Text()));
+        ui::click(commit());
+        QCOMPARE(m_ctx->sink.errors, QStringList());
+        QCOMPARE(hostile::catalogue(*m_db, table), columns + QStringList{foreignKey});
+
+        ui::clickItem(tables(), table);
+        ui::pick(actions(), "Set Nullable");
+        ui::clickItem(fields(), "Note");
+        QCOMPARE(memo()->Text(), "ALTER TABLE " + written + " ALTER \"Note\" SET NOT NULL");
+        ui::click(commit());
+        QCOMPARE(m_ctx->sink.errors, QStringList());
+        columns[1] = "Note VARCHAR(20) NOT NULL";
+        QCOMPARE(hostile::catalogue(*m_db, table), columns + QStringList{foreignKey});
+        QCOMPARE(hostile::catalogue(*m_db, twin), twinBefore);
+
+        ui::pick(actions(), "Set Precision");
+        ui::clickItem(fields(), "Note");
+        ui::type(name(), "30");
+        QCOMPARE(memo()->Text(), "ALTER TABLE " + written + " ALTER \"Note\" TYPE VARCHAR(30)");
+        ui::click(commit());
+        QCOMPARE(m_ctx->sink.errors, QStringList());
+        columns[1] = "Note VARCHAR(30) NOT NULL";
+        QCOMPARE(hostile::catalogue(*m_db, table), columns + QStringList{foreignKey});
+        QCOMPARE(hostile::catalogue(*m_db, twin), twinBefore);
+
+        ui::pick(actions(), "Set Unique Index");
+        ui::clickItem(fields(), "Note");
+        ui::type(name(), "uq n");
+        QCOMPARE(memo()->Text(), "ALTER TABLE " + written + " ADD CONSTRAINT UQ_N UNIQUE(\"Note\")");
+        ui::click(commit());
+        QCOMPARE(m_ctx->sink.errors, QStringList());
+        QCOMPARE(hostile::catalogue(*m_db, table), columns + QStringList({foreignKey, "UNIQUE UQ_N Note"}));
+        QCOMPARE(hostile::catalogue(*m_db, twin), twinBefore);
+    }
+
+    // The key commit upper-cases what the user typed, but a quoted name or
+    // value stays as written.
+    void keyCommitKeepsQuotedNames()
+    {
+        open(hostile::schema("orders", "ORDERS"));
+        ui::clickItem(tables(), "orders");
+        ui::pick(actions(), "Set Unique Index");
+        ui::clickItem(fields(), "Note");
+        memo()->setPlainText("alter table \"orders\" add constraint \"uq_Hand\" unique(\"Note\")");
+        ui::click(commit());
+        QCOMPARE(m_ctx->sink.errors, QStringList());
+        QVERIFY(hostile::catalogue(*m_db, "orders").contains("UNIQUE uq_Hand Note"));
+        QCOMPARE(hostile::catalogue(*m_db, "ORDERS").filter("UNIQUE"), QStringList{"UNIQUE UQ_LOW NOTE"});
+    }
+
+    // A column whose type or NOT NULL its domain gives, or a computed one:
+    // nothing is composed, the line under the statement says why, and the
+    // column keeps its domain's DEFAULT, CHECK and NOT NULL.
+    void domainAndComputedColumnsComposeNothing_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("size of a domain with DEFAULT and CHECK")
+            << "EMPLOYEE" << "Set Precision" << "SALARY" << "SALARY takes its type from domain SALARY: change the domain";
+        QTest::newRow("size of a plain string domain")
+            << "EMPLOYEE" << "Set Precision" << "FIRST_NAME"
+            << "FIRST_NAME takes its type from domain FIRSTNAME: change the domain";
+        QTest::newRow("size of a domain that is NOT NULL")
+            << "PROJECT" << "Set Precision" << "PRODUCT" << "PRODUCT takes its type from domain PRODTYPE: change the domain";
+        QTest::newRow("NOT NULL of the domain")
+            << "PROJECT" << "Set Nullable" << "PRODUCT" << "PRODUCT takes NOT NULL from domain PRODTYPE: change the domain";
+        QTest::newRow("computed column, NOT NULL")
+            << "EMPLOYEE" << "Set Nullable" << "FULL_NAME" << "FULL_NAME is computed from an expression: change the expression";
+        QTest::newRow("computed column, size")
+            << "EMPLOYEE" << "Set Precision" << "FULL_NAME" << "FULL_NAME is computed from an expression: change the expression";
+    }
+    void domainAndComputedColumnsComposeNothing()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, action);
+        QFETCH(QString, field);
+        QFETCH(QString, reason);
+        open(Employee);
+        const QStringList before = m_db->column(ColumnWithDomain.arg(table, field));
+        ui::clickItem(tables(), table);
+        ui::pick(actions(), action);
+        ui::clickItem(fields(), field);
+        if (action == "Set Precision")
+            ui::type(name(), "30");
+        QCOMPARE(label("LblSqlNote"), reason);
+        QCOMPARE(memo()->Text(), QString());
+        QVERIFY(!commit()->isEnabled());
+        QCOMPARE(m_ctx->sink.errors, QStringList());
+        QCOMPARE(m_db->column(ColumnWithDomain.arg(table, field)), before);
+
+        // Another column of the same table composes again and the line clears.
+        ui::clickItem(fields(), table == "EMPLOYEE" ? "LAST_NAME" : "PROJ_ID");
+        if (action == "Set Precision")
+            QCOMPARE(label("LblSqlNote"), table == "EMPLOYEE" ? "LAST_NAME takes its type from domain LASTNAME: change the domain" : "");
+        else
+            QCOMPARE(label("LblSqlNote"), QString());
+    }
+
+    // The column's own NOT NULL may go: the domain stays, with its DEFAULT and CHECK.
+    void ownNotNullOfADomainColumnSwitchesKeepingTheDomain()
+    {
+        open(Employee);
+        QCOMPARE(m_db->column(ColumnWithDomain.arg("EMPLOYEE", "SALARY")),
+                 QStringList{"SALARY | 1 | DEFAULT 0 | CHECK (VALUE > 0) | 0"});
+        ui::clickItem(tables(), "EMPLOYEE");
+        ui::pick(actions(), "Set Nullable");
+        ui::clickItem(fields(), "SALARY");
+        QCOMPARE(memo()->Text(), QString("ALTER TABLE EMPLOYEE ALTER SALARY DROP NOT NULL"));
+        QCOMPARE(label("LblSqlNote"), QString());
+        ui::click(commit());
+        QCOMPARE(m_ctx->sink.errors, QStringList());
+        QCOMPARE(m_db->column(ColumnWithDomain.arg("EMPLOYEE", "SALARY")),
+                 QStringList{"SALARY | 0 | DEFAULT 0 | CHECK (VALUE > 0) | 0"});
+        QCOMPARE(m_db->column("SELECT SALARY FROM EMPLOYEE"), QStringList{"1000.50"});
+    }
+
+    // Picking the action already chosen is no change: the statement, the name
+    // or size typed and the commit stay.
+    void repickingTheChosenActionKeepsTheStatement_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("picked");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("statement");
+        QTest::newRow("typed size") << "ORDERS" << "Set Precision" << QStringList{"NOTE"} << "50" << "50"
+                                    << "ALTER TABLE ORDERS ALTER NOTE TYPE VARCHAR(50)";
+        QTest::newRow("typed key name") << "T2" << "Set Primary Key" << QStringList({"A", "B"}) << "pk x" << "PK_X"
+                                        << "ALTER TABLE T2 ADD CONSTRAINT PK_X PRIMARY KEY(A,B)";
+    }
+    void repickingTheChosenActionKeepsTheStatement()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, action);
+        QFETCH(QStringList, picked);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, statement);
+        open();
+        ui::clickItem(tables(), table);
+        ui::pick(actions(), action);
+        pickFields(picked);
+        ui::type(name(), typed);
+        QCOMPARE(memo()->Text(), statement);
+        ui::pick(actions(), action);
+        QCOMPARE(memo()->Text(), statement);
+        QCOMPARE(name()->text(), shown);
+        QVERIFY(commit()->isEnabled());
+        ui::click(commit());
+        QCOMPARE(m_ctx->sink.errors, QStringList());
     }
 };
 
