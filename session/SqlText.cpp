@@ -2,6 +2,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 // Firebird 3's reserved words: a name may be one only between double quotes.
@@ -66,6 +68,16 @@ QString sqlIdentifier(const QString &name)
     QString doubled = name;
     doubled.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + doubled + QLatin1Char('"');
+}
+
+QString sqlIdentifierFor(const QString &typed, const QString &listed)
+{
+    // Unquoted, the server upper-cases a to z only; any other letter would not
+    // be read as typed, so such a name is written as listed.
+    const bool ascii = std::all_of(typed.begin(), typed.end(), [](QChar c) { return c.unicode() < 128; });
+    if (ascii && plainIdentifier(listed) && typed.compare(listed, Qt::CaseInsensitive) == 0)
+        return typed;
+    return sqlIdentifier(listed);
 }
 
 qsizetype indexOfName(qsizetype count, const std::function<QString(qsizetype)> &nameAt, const QString &name)

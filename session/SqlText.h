@@ -18,6 +18,12 @@ bool plainIdentifier(const QString &name);
 // the same table to the server.
 QString sqlIdentifier(const QString &name);
 
+// A typed name that a list lookup matched to a listed one, as it goes into a
+// statement: as typed when the server reads it unquoted as that very name
+// (manager for MANAGER), otherwise the listed name as an identifier (a typed
+// Sales for the listed "sales"), so the statement acts on the listed object.
+QString sqlIdentifierFor(const QString &typed, const QString &listed);
+
 // Where a name stands in a list: the exact match first, and only when there is
 // none the first match ignoring letter case. -1 when neither.
 qsizetype indexOfName(const QStringList &names, const QString &name);

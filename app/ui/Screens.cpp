@@ -7,6 +7,8 @@
 #include "schema/ui/TFrmFK.h"
 #include "schema/ui/TFrmIndexes.h"
 #include "schema/ui/TFrmTables.h"
+#include "security/ui/TFrmAddRemRoles.h"
+#include "security/ui/TFrmAddRemUsers.h"
 #include "session/ui/TFrmOpen.h"
 
 namespace {
@@ -28,10 +30,10 @@ Screens::Screens(AppContext &context)
     m_all.push_back(pending(context, "TFrmCreateDB", "Create Firebird Database"));
     m_all.push_back(pending(context, "TFrmisqlLocation", "FrmisqlLocation"));
     m_all.push_back(pending(context, "TFrmAbout", "About"));
-    m_all.push_back(pending(context, "TFrmAddRemUsers", "Add/Remove Users"));
+    m_all.push_back(std::make_unique<TFrmAddRemUsers>(context));
     m_all.push_back(pending(context, "TFrmSysDBAPW", "Set Administration Password for This Session"));
     m_all.push_back(std::make_unique<TFrmTables>(context));
-    m_all.push_back(pending(context, "TFrmAddRemRoles", "Add/Remove Roles"));
+    m_all.push_back(std::make_unique<TFrmAddRemRoles>(context));
     m_all.push_back(pending(context, "TFrmUserInRoles", "Add/Remove Users To/From Roles"));
     m_all.push_back(pending(context, "TFrmRolesForUser", "Roles grants"));
     m_all.push_back(std::make_unique<TFrmShowTbls>(context));

@@ -1,5 +1,6 @@
 #include "app/ui/TEdit.h"
 
+#include <QFocusEvent>
 #include <QSignalBlocker>
 
 TEdit::TEdit(QWidget *parent) : QLineEdit(parent)
@@ -19,4 +20,11 @@ void TEdit::ClearQuietly()
 {
     const QSignalBlocker quiet(this);
     setText(QString());
+}
+
+void TEdit::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit Exit();
 }

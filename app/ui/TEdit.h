@@ -6,6 +6,8 @@
 // whenever the text really changes: typed, or assigned by the program.
 // Assigning the text it already holds runs nothing; Clear() runs Change even
 // when the edit was empty; ClearQuietly() empties it without running Change.
+// Exit runs when the focus moves on to another control (not when the window
+// itself loses the focus).
 class TEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -15,4 +17,8 @@ public:
 
 signals:
     void Change();
+    void Exit();
+
+protected:
+    void focusOutEvent(QFocusEvent *event) override;
 };

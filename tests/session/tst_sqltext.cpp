@@ -30,6 +30,29 @@ private slots:
         QCOMPARE(sqlIdentifier(name), written);
     }
 
+    void typedNamesOfListedObjects_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("listed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("same name") << "MANAGER" << "MANAGER" << "MANAGER";
+        QTest::newRow("lower case typed for a plain name stays as typed") << "manager" << "MANAGER" << "manager";
+        QTest::newRow("picked lower-case name") << "sales" << "sales" << "\"sales\"";
+        QTest::newRow("typed case differs from a quoted name") << "Sales" << "sales" << "\"sales\"";
+        QTest::newRow("picked name with a blank") << "sales team" << "sales team" << "\"sales team\"";
+        QTest::newRow("reserved word") << "order" << "ORDER" << "\"ORDER\"";
+        // The Kelvin sign matches K when case is ignored, but the server does not read it as K.
+        QTest::newRow("non-ASCII letter that matches ignoring case")
+            << QString::fromUtf8("\u212AEY") << "KEY" << "KEY";
+    }
+    void typedNamesOfListedObjects()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, listed);
+        QFETCH(QString, written);
+        QCOMPARE(sqlIdentifierFor(typed, listed), written);
+    }
+
     void literals_data()
     {
         QTest::addColumn<QString>("value");
