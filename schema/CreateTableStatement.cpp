@@ -114,7 +114,7 @@ QString composeCreateTable(const QString &table, const QList<FieldDefinition> &f
     return sql;
 }
 
-QString composeDropTable(const QString &table)
+QString composeDropTable(const QString &listed, const QString &typed)
 {
-    return QStringLiteral("DROP TABLE ") + sqlIdentifier(table);
+    return QStringLiteral("DROP TABLE ") + (typed.isEmpty() ? sqlIdentifier(listed) : sqlIdentifierFor(typed, listed));
 }

@@ -53,6 +53,7 @@ bool isPrimaryKeyText(const QString &text);
 // (tidy it first) with the letters a to z upper-cased. Names are not quoted.
 QString composeCreateTable(const QString &table, const QList<FieldDefinition> &fields, const QString &keyName);
 
-// DROP TABLE for a table picked from the list: its name as the database
-// holds it, written with sqlIdentifier.
-QString composeDropTable(const QString &table);
+// DROP TABLE for a listed table: its name as the database holds it, written
+// with sqlIdentifier; or, when the user typed a name that found it, the typed
+// name where the server reads it unquoted as the listed one (sqlIdentifierFor).
+QString composeDropTable(const QString &listed, const QString &typed = QString());

@@ -402,18 +402,20 @@ void TFrmTables::CmdViewSqlClick()
         TxtTableName->setText(tidyName(TxtTableName->text()));
     }
     if (CmdRemoveTable->isEnabled()) {
-        MmoSqlStatement->setText(composeDropTable(chosenTable()));
+        MmoSqlStatement->setText(dropStatement());
         return;
     }
     MmoSqlStatement->setText(composeFromGrid());
 }
 
-QString TFrmTables::chosenTable() const
+QString TFrmTables::dropStatement() const
 {
     // The table the list shows as chosen, whether picked or found by the typed
     // name; without one, the typed name as the server reads it unquoted.
     const QList<QListWidgetItem *> chosen = LstTableNames->selectedItems();
-    return chosen.size() == 1 ? chosen.first()->text() : upperCaseAscii(TxtTableName->text());
+    const QString typed = TxtTableName->text();
+    const QString listed = chosen.size() == 1 ? chosen.first()->text() : upperCaseAscii(typed);
+    return composeDropTable(listed, typed == listed ? QString() : typed);
 }
 
 void TFrmTables::CmdCreateTablClick()
@@ -453,7 +455,7 @@ void TFrmTables::CmdRemoveTableClick()
 {
     if (TxtTableName->text() != m_pickedTable)
         TxtTableName->setText(TxtTableName->text().trimmed());
-    executeCommitted(composeDropTable(chosenTable()));
+    executeCommitted(dropStatement());
     CmdRemoveTable->setEnabled(false);
     CmdCreateTable->setEnabled(true);
     FormShow();

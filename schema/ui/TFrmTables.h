@@ -43,8 +43,8 @@ private:
     // Runs a statement in a transaction of its own on the session connection.
     void executeCommitted(const QString &sql);
     void setCaptionMode(const QString &caption);
-    // The listed table a drop names.
-    QString chosenTable() const;
+    // DROP TABLE for the listed table chosen.
+    QString dropStatement() const;
 
     QLabel *LblFieldDefs;
     QLabel *LblFldDefName;

@@ -73,6 +73,8 @@ private slots:
     {
         QCOMPARE(composeDropTable("CUSTOMER"), QString("DROP TABLE CUSTOMER"));
         QCOMPARE(composeDropTable("My Table"), QString("DROP TABLE \"My Table\""));
+        QCOMPARE(composeDropTable("CUSTOMER", "customer"), QString("DROP TABLE customer"));
+        QCOMPARE(composeDropTable("orders", "ORDERS_"), QString("DROP TABLE \"orders\""));
     }
 
     // The first failing check wins, in the order the user is told about them.

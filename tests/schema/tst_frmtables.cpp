@@ -567,20 +567,43 @@ private slots:
         QVERIFY(list->Items().contains(twin));
     }
 
-    // A typed name still follows the typing rules and finds the table the
-    // server would read it as.
-    void typedNameOfAListedTableIsTidied()
+    // A typed name still follows the typing rules, selects the listed table it
+    // names (the exact name first) and drops that one.
+    void typedNameDropsTheTableItSelects_data()
     {
-        QVERIFY(open(hostile::schema("My Table", "MY_TABLE")));
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("twin");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("viewed"); // the statement "View Sql Statement" shows; empty: not clicked
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("tidied, then viewed upper-cased") << "My Table" << "MY_TABLE" << "my table" << "MY_TABLE" << "DROP TABLE MY_TABLE" << "My Table";
+        QTest::newRow("tidied, dropped as typed") << "My Table" << "MY_TABLE" << "my table" << "MY_TABLE" << "" << "My Table";
+        QTest::newRow("exact lower case") << "orders" << "ORDERS" << "orders" << "orders" << "" << "ORDERS";
+        QTest::newRow("viewed: upper-cased like the server reads it") << "orders" << "ORDERS" << "orders" << "ORDERS" << "DROP TABLE ORDERS" << "orders";
+        QTest::newRow("another case") << "orders" << "ORDERS" << "Orders" << "ORDERS" << "" << "orders";
+    }
+    void typedNameDropsTheTableItSelects()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, twin);
+        QFETCH(QString, typed);
+        QFETCH(QString, selected);
+        QFETCH(QString, viewed);
+        QFETCH(QString, kept);
+        QVERIFY(open(hostile::schema(table, twin)));
         addField("ID", "INTEGER", false, false); // offers "View Sql Statement"
-        ui::type(w<TEdit>("TxtTableName"), "my table");
-        QCOMPARE(w<TEdit>("TxtTableName")->text(), QString("my_table"));
-        QCOMPARE(w<TListBox>("LstTableNames")->selectedItems().first()->text(), QString("MY_TABLE"));
-        ui::click(w<QPushButton>("CmdViewSql"));
-        QCOMPARE(w<TMemo>("MmoSqlStatement")->Text(), QString("DROP TABLE MY_TABLE"));
+        ui::type(w<TEdit>("TxtTableName"), typed);
+        if (!viewed.isEmpty()) {
+            ui::click(w<QPushButton>("CmdViewSql"));
+            QCOMPARE(w<TMemo>("MmoSqlStatement")->Text(), viewed);
+        }
+        QCOMPARE(w<TListBox>("LstTableNames")->selectedItems().size(), 1);
+        QCOMPARE(w<TListBox>("LstTableNames")->selectedItems().first()->text(), selected);
         ui::click(w<QPushButton>("CmdRemoveTable"));
-        QVERIFY(!hostile::tableExists(*m_db, "MY_TABLE"));
-        QVERIFY(hostile::tableExists(*m_db, "My Table"));
+        QCOMPARE(errors(), QStringList());
+        QVERIFY(!hostile::tableExists(*m_db, selected));
+        QVERIFY(hostile::tableExists(*m_db, kept));
     }
 
     // Picking the type already chosen is no change: the size typed stays.
