@@ -121,3 +121,22 @@ QString composeSizeChange(const QString &table, const FieldDef &field, const QSt
         type += QLatin1Char(',') + QString::number(size.scale);
     return alterColumn(table, field) + QStringLiteral(" TYPE ") + type + QLatin1Char(')');
 }
+
+QString sizeShrinkNote(const FieldDef &field, const QString &sizeText)
+{
+    if (composeSizeChange(QString(), field, sizeText).isEmpty())
+        return QString();
+    const TypedSize size = readSize(field, sizeText);
+    if (field.kind == FieldKind::String) {
+        if (size.precision >= field.size)
+            return QString();
+        return QStringLiteral("%1 holds up to %2 characters: Firebird 3 refuses a smaller size whatever the data")
+            .arg(field.name)
+            .arg(field.size);
+    }
+    // The scale never shrinks here, so a smaller precision is fewer digits before the point too.
+    if (size.precision >= field.precision && size.precision - size.scale >= field.precision - field.scale)
+        return QString();
+    return QStringLiteral("%1 is %2: Firebird 3 refuses fewer digits before the decimal point whatever the data")
+        .arg(field.name, field.declaredType);
+}

@@ -39,3 +39,8 @@ QString composeSizeChange(const QString &table, const FieldDef &field, const QSt
 // domain-based column, a type without a size, a text that is not such a size,
 // or a smaller scale (which would round the values held). Empty when one is.
 QString sizeChangeRefusal(const FieldDef &field, const QString &sizeText);
+
+// For a size change that composes: what the server will say whatever the
+// data, when the new size is smaller (fewer characters, or fewer digits before
+// the decimal point); empty when it is not.
+QString sizeShrinkNote(const FieldDef &field, const QString &sizeText);

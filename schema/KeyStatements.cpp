@@ -61,3 +61,11 @@ QString keyCommitText(const QString &memo)
     }
     return text;
 }
+
+QString nullableKeyNote(const QStringList &nullableFields)
+{
+    if (nullableFields.isEmpty())
+        return QString();
+    return nullableFields.join(QStringLiteral(", ")) + (nullableFields.size() == 1 ? QStringLiteral(" allows") : QStringLiteral(" allow"))
+        + QStringLiteral(" NULL: Firebird 3 refuses a primary key on it whatever the data");
+}

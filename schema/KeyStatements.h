@@ -32,3 +32,7 @@ QString keyFieldsForDisplay(const QString &keyFields);
 // except inside double-quoted identifiers and single-quoted literals, which
 // would otherwise name another object or hold another value.
 QString keyCommitText(const QString &memo);
+
+// For a primary key over fields that allow NULL: what the server will say
+// whatever the data; empty when every field is NOT NULL.
+QString nullableKeyNote(const QStringList &nullableFields);
