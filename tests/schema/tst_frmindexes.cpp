@@ -1,5 +1,8 @@
 // The index and key editor driven through its widgets against a real Firebird database.
 #include "app/ui/TComboBox.h"
+#include "app/ui/TStringGrid.h"
+#include "browse/ui/TFrmSQL.h"
+#include "browse/ui/TResultGrid.h"
 #include "app/ui/TEdit.h"
 #include "app/ui/TListBox.h"
 #include "app/ui/TMemo.h"
@@ -60,6 +63,20 @@ const QString ColumnWithDomain = QStringLiteral(
     "|| COALESCE(f.RDB$NULL_FLAG, 0) FROM RDB$RELATION_FIELDS rf "
     "JOIN RDB$FIELDS f ON f.RDB$FIELD_NAME = rf.RDB$FIELD_SOURCE "
     "WHERE rf.RDB$RELATION_NAME = '%1' AND rf.RDB$FIELD_NAME = '%2'");
+
+// Data every check meets: NULLs, duplicates in one and two fields, NULLs in key fields.
+const QStringList Items = {
+    "CREATE TABLE ITEMS (ID INTEGER NOT NULL, QTY INTEGER, CODE VARCHAR(5), A INTEGER, B INTEGER, "
+    "NOTE VARCHAR(20), PRICE NUMERIC(9,2))",
+    "INSERT INTO ITEMS VALUES (1, NULL, 'x', 1, 1, 'n', 1)",
+    "INSERT INTO ITEMS VALUES (2, 5, 'x', 1, 1, 'n', 2)",
+    "INSERT INTO ITEMS VALUES (3, NULL, 'y', 1, 2, 'n', 3)",
+    "INSERT INTO ITEMS VALUES (4, 7, 'z', NULL, 2, 'n', 4)",
+    "INSERT INTO ITEMS VALUES (5, 8, 'z', NULL, 2, 'n', 5)",
+    "CREATE TABLE BIG (ID INTEGER NOT NULL, V INTEGER)",
+    "EXECUTE BLOCK AS DECLARE I INTEGER = 0; BEGIN WHILE (I <= 20000) DO BEGIN "
+    "INSERT INTO BIG VALUES (:I, IIF(:I = 777, NULL, :I)); I = I + 1; END END",
+};
 
 const QString OrdersValues = QStringLiteral(
     "SELECT ID || '|' || QTY || '|' || COALESCE(NOTE, '-') || '|' || TRIM(CODE) || '|' "
@@ -819,6 +836,144 @@ private slots:
         QCOMPARE(name()->text(), shown);
         QVERIFY(commit()->isEnabled());
         ui::click(commit());
+        QCOMPARE(m_ctx->sink.errors, QStringList());
+    }
+
+    // The line says what the data will make the server say; the statement and
+    // the commit are what they are without it.
+    void dataCheckLine_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("picked");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("rowsOffered");
+        QTest::newRow("NULLs present") << "Set Nullable" << QStringList{"QTY"} << ""
+                                       << "ALTER TABLE ITEMS ALTER QTY SET NOT NULL"
+                                       << "QTY holds NULL in 2 rows: the server will refuse this" << true;
+        QTest::newRow("NULLs absent") << "Set Nullable" << QStringList{"NOTE"} << ""
+                                      << "ALTER TABLE ITEMS ALTER NOTE SET NOT NULL" << "" << false;
+        QTest::newRow("NOT NULL dropped: nothing to check") << "Set Nullable" << QStringList{"ID"} << ""
+                                                           << "ALTER TABLE ITEMS ALTER ID DROP NOT NULL" << "" << false;
+        QTest::newRow("duplicates in one field") << "Set Unique Index" << QStringList{"CODE"} << ""
+                                                 << "ALTER TABLE ITEMS ADD UNIQUE(CODE)"
+                                                 << "2 values of CODE occur more than once" << true;
+        QTest::newRow("duplicates across two fields, NULLs in key fields")
+            << "Set Unique Index" << QStringList({"A", "B"}) << "uq ab" << "ALTER TABLE ITEMS ADD CONSTRAINT UQ_AB UNIQUE(A,B)"
+            << "1 value of (A,B) occurs more than once; 2 rows hold NULL in (A,B), which the key allows" << true;
+        QTest::newRow("unique values") << "Set Primary Key" << QStringList{"ID"} << ""
+                                       << "ALTER TABLE ITEMS ADD PRIMARY KEY(ID)" << "" << false;
+        QTest::newRow("primary key over a column that allows NULL")
+            << "Set Primary Key" << QStringList({"ID", "QTY"}) << "" << "ALTER TABLE ITEMS ADD PRIMARY KEY(ID,QTY)"
+            << "QTY allows NULL: Firebird 3 refuses a primary key on it whatever the data" << false;
+        QTest::newRow("smaller size") << "Set Precision" << QStringList{"NOTE"} << "10"
+                                      << "ALTER TABLE ITEMS ALTER NOTE TYPE VARCHAR(10)"
+                                      << "NOTE holds up to 20 characters: Firebird 3 refuses a smaller size whatever the data"
+                                      << false;
+        QTest::newRow("smaller precision") << "Set Precision" << QStringList{"PRICE"} << "8"
+                                           << "ALTER TABLE ITEMS ALTER PRICE TYPE NUMERIC(8,2)"
+                                           << "PRICE is NUMERIC(9,2): Firebird 3 refuses fewer digits before the decimal "
+                                              "point whatever the data"
+                                           << false;
+        QTest::newRow("larger size") << "Set Precision" << QStringList{"NOTE"} << "30"
+                                     << "ALTER TABLE ITEMS ALTER NOTE TYPE VARCHAR(30)" << "" << false;
+    }
+    void dataCheckLine()
+    {
+        QFETCH(QString, action);
+        QFETCH(QStringList, picked);
+        QFETCH(QString, typed);
+        QFETCH(QString, statement);
+        QFETCH(QString, line);
+        QFETCH(bool, rowsOffered);
+        open(Items);
+        ui::clickItem(tables(), "ITEMS");
+        ui::pick(actions(), action);
+        pickFields(picked);
+        if (!typed.isEmpty())
+            ui::type(name(), typed);
+        QCOMPARE(memo()->Text(), statement);
+        QCOMPARE(label("LblSqlNote"), line);
+        QVERIFY(commit()->isEnabled());
+        QCOMPARE(!ui::find<QPushButton>(m_screen.get(), "CmdShowRows")->isHidden(), rowsOffered);
+        QVERIFY(ui::find<QPushButton>(m_screen.get(), "CmdCheckNow")->isHidden());
+        QCOMPARE(m_ctx->sink.errors, QStringList());
+        verifyNoTransactionLeft();
+    }
+
+    // "Show rows" opens the console on exactly the rows that stand in the way.
+    void showRowsListsTheOffendingRows_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("picked");
+        QTest::addColumn<QString>("handed");
+        QTest::addColumn<QStringList>("ids");
+        QTest::newRow("NULLs") << "Set Nullable" << QStringList{"QTY"}
+                               << "SELECT FIRST 1000 * FROM ITEMS D WHERE D.QTY IS NULL" << QStringList({"1", "3"});
+        QTest::newRow("duplicates of two fields")
+            << "Set Unique Index" << QStringList({"A", "B"})
+            << "SELECT FIRST 1000 D.* FROM ITEMS D JOIN (SELECT A, B FROM ITEMS WHERE A IS NOT NULL AND B IS NOT NULL "
+               "GROUP BY A, B HAVING COUNT(*) > 1) G ON G.A = D.A AND G.B = D.B ORDER BY D.A, D.B"
+            << QStringList({"1", "2"});
+    }
+    void showRowsListsTheOffendingRows()
+    {
+        QFETCH(QString, action);
+        QFETCH(QStringList, picked);
+        QFETCH(QString, handed);
+        QFETCH(QStringList, ids);
+        open(Items);
+        TFrmSQL console(*m_ctx);
+        m_ctx->screens.onModal = [&](Screen &) { console.finishLoad(); };
+        ui::clickItem(tables(), "ITEMS");
+        ui::pick(actions(), action);
+        pickFields(picked);
+        const QString statement = memo()->Text();
+        ui::click(ui::find<QPushButton>(m_screen.get(), "CmdShowRows"));
+        QCOMPARE(m_ctx->sink.errors, QStringList());
+        QCOMPARE(m_ctx->session.PendingSQLKind, QString("TB"));
+        QCOMPARE(m_ctx->session.PendingSQL, handed);
+        QCOMPARE(m_ctx->screens.shown.back().name, QString("TFrmSQL"));
+        QVERIFY(m_ctx->screens.shown.back().modal);
+        auto *grid = ui::find<TResultGrid>(&console, "JvDBGResults");
+        QStringList shown;
+        for (int row = 1; row < grid->RowCount(); ++row)
+            shown << grid->Cells(0, row).trimmed();
+        shown.sort();
+        QCOMPARE(shown, ids);
+        QCOMPARE(memo()->Text(), statement);
+        QVERIFY(commit()->isEnabled());
+    }
+
+    // A table beyond the row limit is not checked while the window waits: it
+    // is counted in the background, and checked in full on demand.
+    void largeTableCheckedOnDemand()
+    {
+        open(Items);
+        ui::clickItem(tables(), "BIG");
+        ui::pick(actions(), "Set Nullable");
+        ui::clickItem(fields(), "V");
+        QCOMPARE(memo()->Text(), QString("ALTER TABLE BIG ALTER V SET NOT NULL"));
+        QVERIFY(commit()->isEnabled());
+        auto *checkNow = ui::find<QPushButton>(m_screen.get(), "CmdCheckNow");
+        QVERIFY(!checkNow->isHidden());
+        QVERIFY(label("LblSqlNote").startsWith("not checked: large table ("));
+        QTRY_COMPARE_WITH_TIMEOUT(label("LblSqlNote"), QString("not checked: large table (20001 rows)"), 30000);
+
+        ui::click(checkNow);
+        QTRY_COMPARE_WITH_TIMEOUT(label("LblSqlNote"), QString("V holds NULL in 1 row: the server will refuse this"), 30000);
+        QVERIFY(checkNow->isHidden());
+        QVERIFY(!ui::find<QPushButton>(m_screen.get(), "CmdShowRows")->isHidden());
+        QCOMPARE(memo()->Text(), QString("ALTER TABLE BIG ALTER V SET NOT NULL"));
+        QVERIFY(commit()->isEnabled());
+
+        // A new composition drops what the background was doing.
+        ui::clickItem(fields(), "V");
+        ui::clickItem(fields(), "ID");
+        QCOMPARE(label("LblSqlNote"), QString());
+        QTest::qWait(200);
+        QCOMPARE(label("LblSqlNote"), QString());
         QCOMPARE(m_ctx->sink.errors, QStringList());
     }
 };
