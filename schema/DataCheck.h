@@ -23,9 +23,12 @@ struct DataCheck {
 };
 
 // A table of more rows than this is not checked while the screen waits.
-inline constexpr int CheckRowLimit = 20000;
-// The longest the screen waits for a check.
+inline constexpr int CheckRowLimit = 10000;
+// The longest the screen waits for a check, and when the check is cancelled:
+// early enough for the cancel to take effect (up to some 60 ms on a busy machine)
+// within the budget.
 inline constexpr int CheckBudgetMs = 200;
+inline constexpr int CheckCancelAfterMs = 120;
 // The most offending rows handed to the SQL console.
 inline constexpr int ShownRowLimit = 1000;
 

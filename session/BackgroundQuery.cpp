@@ -1,8 +1,8 @@
 #include "session/BackgroundQuery.h"
 
 #include "session/DbError.h"
+#include "session/QueryDeadline.h"
 #include "session/TSQLConnection.h"
-#include "session/TSQLQuery.h"
 
 #include <ibase.h>
 
@@ -69,16 +69,7 @@ void BackgroundQuery::start(const ParamList &params, const QString &sql)
                 if (raw->cancelled)
                     throw DbError(QStringLiteral("cancelled"));
             }
-            {
-                TSQLQuery query(&connection);
-                query.SQL = sql;
-                query.Open();
-                if (!query.Eof()) {
-                    for (int i = 0; i < query.FieldCount(); ++i)
-                        row << query.Fields(i).AsString();
-                }
-                query.Close();
-            }
+            row = readFirstRow(connection, sql);
             {
                 const std::lock_guard lock(raw->mutex);
                 raw->handle = 0;

@@ -65,6 +65,20 @@ private:
 
 }
 
+QStringList readFirstRow(TSQLConnection &connection, const QString &sql)
+{
+    TSQLQuery query(&connection);
+    query.SQL = sql;
+    query.Open();
+    QStringList row;
+    if (!query.Eof()) {
+        for (int i = 0; i < query.FieldCount(); ++i)
+            row << query.Fields(i).AsString();
+    }
+    query.Close();
+    return row;
+}
+
 std::optional<QStringList> firstRowWithin(TSQLConnection &connection, const QString &sql,
                                           std::chrono::milliseconds budget)
 {
@@ -72,14 +86,7 @@ std::optional<QStringList> firstRowWithin(TSQLConnection &connection, const QStr
     Watchdog watchdog(*connection.handle(), budget);
     QStringList row;
     try {
-        TSQLQuery query(&connection);
-        query.SQL = sql;
-        query.Open();
-        if (!query.Eof()) {
-            for (int i = 0; i < query.FieldCount(); ++i)
-                row << query.Fields(i).AsString();
-        }
-        query.Close();
+        row = readFirstRow(connection, sql);
     } catch (const DbError &error) {
         if (watchdog.stop() && error.gdsCode() == isc_cancelled)
             return std::nullopt;

@@ -6,6 +6,9 @@
 
 class TSQLConnection;
 
+// Opens a query and reads its first row as text; empty when it has none.
+QStringList readFirstRow(TSQLConnection &connection, const QString &sql);
+
 // Opens a query on the connection (in the transaction its other reads run
 // in) and reads its first row as text, but gives up when the time is spent:
 // the operation on the attachment is then cancelled, so the caller's thread

@@ -63,7 +63,7 @@ void StatementNote::check(const DataCheck &check)
     std::optional<QStringList> row;
     try {
         row = firstRowWithin(m_screen.session().connection(), checkQuery(check, CheckRowLimit),
-                             std::chrono::milliseconds(CheckBudgetMs));
+                             std::chrono::milliseconds(CheckCancelAfterMs));
     } catch (const DbError &error) {
         // A check is information: its failure is said, never raised.
         LblSqlNote->setText(QStringLiteral("not checked: ") + error.text().section(QLatin1Char('\n'), 0, 0));

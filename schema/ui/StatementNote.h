@@ -13,7 +13,7 @@ class Screen;
 // The line under a composed statement, with its two buttons. It says why
 // nothing was composed, or what the server will say about the data the change
 // meets: a check that reads at most CheckRowLimit rows, in the transaction the
-// screen reads in and never for longer than CheckBudgetMs. A larger table is
+// screen reads in, cancelled so the window never waits longer than CheckBudgetMs. A larger table is
 // counted, and checked in full on demand ("Check now"), on an attachment of
 // its own in the background, so the window does not wait. "Show rows" hands
 // the rows that stand in the way to the SQL console.

@@ -164,7 +164,7 @@ private slots:
             firstRowWithin(*m_connection, checkQuery(check, CheckRowLimit), std::chrono::milliseconds(5000));
         QVERIFY(bounded);
         QCOMPARE(readCounts(*bounded).rows, qint64(CheckRowLimit + 1));
-        QCOMPARE(largeTableLine(-1), QString("not checked: large table (more than 20000 rows)"));
+        QCOMPARE(largeTableLine(-1), QString("not checked: large table (more than 10000 rows)"));
         QCOMPARE(largeTableLine(20001), QString("not checked: large table (20001 rows)"));
         const std::optional<QStringList> full = firstRowWithin(*m_connection, checkQuery(check, 0), std::chrono::milliseconds(5000));
         QCOMPARE(checkVerdict(check, readCounts(*full)), QString("V holds NULL in 1 row: the server will refuse this"));
