@@ -66,6 +66,8 @@ QString nullableKeyNote(const QStringList &nullableFields)
 {
     if (nullableFields.isEmpty())
         return QString();
-    return nullableFields.join(QStringLiteral(", ")) + (nullableFields.size() == 1 ? QStringLiteral(" allows") : QStringLiteral(" allow"))
-        + QStringLiteral(" NULL: Firebird 3 refuses a primary key on it whatever the data");
+    const bool one = nullableFields.size() == 1;
+    return nullableFields.join(QStringLiteral(", ")) + (one ? QStringLiteral(" allows") : QStringLiteral(" allow"))
+        + QStringLiteral(" NULL: Firebird 3 refuses a primary key on ") + (one ? QStringLiteral("it") : QStringLiteral("them"))
+        + QStringLiteral(" whatever the data");
 }

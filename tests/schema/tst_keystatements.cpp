@@ -258,6 +258,40 @@ private slots:
         QCOMPARE(composeSizeChange("T", column, typed), QString());
     }
 
+    // What Firebird 3 refuses whatever the data: fewer characters, or fewer
+    // digits before the decimal point.
+    void shrinkSaidBeforeCommit_data()
+    {
+        QTest::addColumn<FieldDef>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("said");
+        const FieldDef price = field("PRICE", FieldKind::Bcd, "NUMERIC(9,2)");
+        const FieldDef code = field("CODE", FieldKind::String, "CHAR(5)");
+        QTest::newRow("shorter string") << code << "4" << true;
+        QTest::newRow("same length") << code << "5" << false;
+        QTest::newRow("longer") << code << "8" << false;
+        QTest::newRow("smaller precision") << price << "8" << true;
+        QTest::newRow("larger scale, same precision") << price << "9,4" << true;
+        QTest::newRow("larger scale, fewer digits before the point") << price << "10,4" << true;
+        QTest::newRow("larger scale, as many digits before the point") << price << "11,4" << false;
+        QTest::newRow("nothing composed, nothing said") << price << "9,1" << false;
+    }
+    void shrinkSaidBeforeCommit()
+    {
+        QFETCH(FieldDef, column);
+        QFETCH(QString, typed);
+        QFETCH(bool, said);
+        QCOMPARE(!sizeShrinkNote(column, typed).isEmpty(), said);
+    }
+
+    void nullableKeyFieldsSaid()
+    {
+        QCOMPARE(nullableKeyNote({}), QString());
+        QCOMPARE(nullableKeyNote({"C"}), QString("C allows NULL: Firebird 3 refuses a primary key on it whatever the data"));
+        QCOMPARE(nullableKeyNote({"C", "Note"}),
+                 QString("C, Note allow NULL: Firebird 3 refuses a primary key on them whatever the data"));
+    }
+
     void sizeTextStartsWithTheCurrentSize_data()
     {
         QTest::addColumn<FieldDef>("column");
