@@ -1,6 +1,7 @@
 #include "security/UserRoleCatalog.h"
 
 #include "security/RoleStatements.h"
+#include "security/SecurityCatalog.h"
 #include "security/UserStatements.h"
 #include "session/TSQLDataSet.h"
 
@@ -10,11 +11,7 @@ QStringList readNames(TSQLConnection &connection, const QString &sql, const QStr
 {
     TSQLDataSet dataSet(&connection);
     dataSet.setCommandText(sql);
-    QStringList names;
-    for (dataSet.Open(); !dataSet.Eof(); dataSet.Next())
-        names << dataSet.FieldByName(column).AsString().trimmed();
-    dataSet.Close();
-    return names;
+    return readValues(dataSet, column, Padding::Trimmed);
 }
 
 }

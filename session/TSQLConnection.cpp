@@ -162,6 +162,23 @@ void TSQLConnection::CreateDatabase(const QString &address, const QString &user,
     isc_detach_database(status, &db);
 }
 
+void TSQLConnection::DropDatabase()
+{
+    Open();
+    const auto queries = m_openQueries;
+    for (TSQLQuery *query : queries)
+        query->Close();
+    m_openQueries.clear();
+    delete m_transaction; // rolls back
+    m_transaction = nullptr;
+    ISC_STATUS_ARRAY status;
+    if (isc_drop_database(status, &m_handle)) {
+        Close();
+        fbclient::check(status);
+    }
+    m_handle = 0;
+}
+
 void TSQLConnection::attach(TSQLQuery *query)
 {
     if (std::find(m_openQueries.begin(), m_openQueries.end(), query) == m_openQueries.end())

@@ -51,6 +51,9 @@ public:
 
     // Creates a database file (at a server address or a local path) and leaves it closed.
     static void CreateDatabase(const QString &address, const QString &user, const QString &password);
+    // Deletes the database this connection has open, file and all, and leaves
+    // the connection closed. Throws DbError when it cannot (another attachment).
+    void DropDatabase();
 
     isc_db_handle *handle() { return &m_handle; }
     // Open queries register, so closing the connection ends them first.

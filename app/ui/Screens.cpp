@@ -2,13 +2,22 @@
 
 #include "app/ui/Screen.h"
 #include "app/ui/TFrmMain.h"
+#include "app/ui/TFrmSysDBAPW.h"
+#include "app/ui/TFrmisqlLocation.h"
 #include "browse/ui/TFrmSQL.h"
 #include "browse/ui/TFrmShowTbls.h"
+#include "createdb/ui/TFrmCreateDB.h"
 #include "schema/ui/TFrmFK.h"
 #include "schema/ui/TFrmIndexes.h"
 #include "schema/ui/TFrmTables.h"
 #include "security/ui/TFrmAddRemRoles.h"
 #include "security/ui/TFrmAddRemUsers.h"
+#include "security/ui/TFrmPermissions.h"
+#include "security/ui/TFrmRolesForUser.h"
+#include "security/ui/TFrmTbl4Role.h"
+#include "security/ui/TFrmTblPerm.h"
+#include "security/ui/TFrmUserInRoles.h"
+#include "security/ui/TFrmUserPerm.h"
 #include "session/ui/TFrmOpen.h"
 
 namespace {
@@ -27,22 +36,22 @@ Screens::Screens(AppContext &context)
     m_main = main.get();
     m_all.push_back(std::move(main));
     m_all.push_back(std::make_unique<TFrmOpen>(context));
-    m_all.push_back(pending(context, "TFrmCreateDB", "Create Firebird Database"));
-    m_all.push_back(pending(context, "TFrmisqlLocation", "FrmisqlLocation"));
+    m_all.push_back(std::make_unique<TFrmCreateDB>(context, *this));
+    m_all.push_back(std::make_unique<TFrmisqlLocation>(context));
     m_all.push_back(pending(context, "TFrmAbout", "About"));
     m_all.push_back(std::make_unique<TFrmAddRemUsers>(context));
-    m_all.push_back(pending(context, "TFrmSysDBAPW", "Set Administration Password for This Session"));
+    m_all.push_back(std::make_unique<TFrmSysDBAPW>(context));
     m_all.push_back(std::make_unique<TFrmTables>(context));
     m_all.push_back(std::make_unique<TFrmAddRemRoles>(context));
-    m_all.push_back(pending(context, "TFrmUserInRoles", "Add/Remove Users To/From Roles"));
-    m_all.push_back(pending(context, "TFrmRolesForUser", "Roles grants"));
+    m_all.push_back(std::make_unique<TFrmUserInRoles>(context, *this));
+    m_all.push_back(std::make_unique<TFrmRolesForUser>(context, *this));
     m_all.push_back(std::make_unique<TFrmShowTbls>(context));
-    m_all.push_back(pending(context, "TFrmPermissions", "Grant/Revoke Permissions on Tables to/from Users or Roles"));
-    m_all.push_back(pending(context, "TFrmUserPerm", "Role Permissions"));
-    m_all.push_back(pending(context, "TFrmTblPerm", "Table Grants"));
+    m_all.push_back(std::make_unique<TFrmPermissions>(context, *this));
+    m_all.push_back(std::make_unique<TFrmUserPerm>(context, *this));
+    m_all.push_back(std::make_unique<TFrmTblPerm>(context));
     m_all.push_back(std::make_unique<TFrmIndexes>(context));
     m_all.push_back(std::make_unique<TFrmFK>(context));
-    m_all.push_back(pending(context, "TFrmTbl4Role", "Tables for Role"));
+    m_all.push_back(std::make_unique<TFrmTbl4Role>(context, *this));
     m_all.push_back(std::make_unique<TFrmSQL>(context));
     m_all.push_back(pending(context, "TFrmUpdMsg", "Update Message"));
 }

@@ -44,10 +44,15 @@ ProcessLauncher::Result QtProcessLauncher::run(const QString &program, const QSt
     Result result;
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
+    // Nothing to read: a tool that falls back to asking on its input ends instead of waiting.
+    process.setStandardInputFile(QProcess::nullDevice());
     process.start(program, arguments);
     result.started = process.waitForStarted(timeoutMs);
-    if (!result.started)
+    if (!result.started) {
+        result.output = process.errorString();
         return result;
+    }
+    running(process.processId(), program, arguments);
     result.finished = process.waitForFinished(timeoutMs);
     if (!result.finished) {
         process.kill();

@@ -55,8 +55,10 @@ public:
         bool started = false;
         bool finished = false; // within the time allowed
         int exitCode = -1;
-        QString output;        // standard output and error, merged
+        QString output;        // standard output and error, merged; why, when it did not start
     };
+    // Waits at most timeoutMs for it to start and as long again for it to end;
+    // one still running then is killed.
     virtual Result run(const QString &program, const QStringList &arguments, int timeoutMs) = 0;
     virtual bool startDetached(const QString &program, const QStringList &arguments) = 0;
 };
@@ -65,4 +67,11 @@ class QtProcessLauncher : public ProcessLauncher {
 public:
     Result run(const QString &program, const QStringList &arguments, int timeoutMs) override;
     bool startDetached(const QString &program, const QStringList &arguments) override;
+
+protected:
+    // Once the program runs, before it is waited for: where a test looks at the running process.
+    virtual void running(qint64 pid, const QString &program, const QStringList &arguments)
+    {
+        (void)pid, (void)program, (void)arguments;
+    }
 };

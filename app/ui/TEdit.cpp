@@ -22,6 +22,12 @@ void TEdit::ClearQuietly()
     setText(QString());
 }
 
+void TEdit::setMasked()
+{
+    setEchoMode(QLineEdit::Password);
+    setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
+}
+
 void TEdit::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);

@@ -14,6 +14,8 @@ public:
     explicit TEdit(QWidget *parent = nullptr);
     void Clear();
     void ClearQuietly();
+    // Shows one "*" per character in place of the text.
+    void setMasked();
 
 signals:
     void Change();

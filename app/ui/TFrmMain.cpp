@@ -1,5 +1,6 @@
 #include "app/ui/TFrmMain.h"
 
+#include "app/IsqlLocationFile.h"
 #include "app/ui/Screens.h"
 
 #include <QCheckBox>
@@ -34,7 +35,7 @@ const MenuButton grid[] = {
     {"CmdGrantRevoke", "Grant/Revoke On Tables", "TFrmPermissions", true, QStyle::SP_DialogApplyButton},
     {"CmdCreateTable", "Create/Delete Table", "TFrmTables", true, QStyle::SP_FileDialogNewFolder},
     {"CmdCreateDB", "Create Firebird Database", "TFrmCreateDB", true, QStyle::SP_DriveHDIcon},
-    {"CmdSetISQL", "Set Location of ISQL.EXE", "TFrmisqlLocation", true, QStyle::SP_DirOpenIcon},
+    {"CmdSetISQL", "Set Location of ISQL.EXE", "", true, QStyle::SP_DirOpenIcon},
     {"CmdSetSessionPW", "Set SYSDBA Password for This Session", "TFrmSysDBAPW", true, QStyle::SP_DialogYesButton},
     {"CmdShowTables", "Show DB Objects", "TFrmShowTbls", true, QStyle::SP_FileDialogContentsView},
 };
@@ -67,7 +68,10 @@ TFrmMain::TFrmMain(AppContext &context, Screens &screens)
         buttons->addWidget(button, index / 3, index % 3);
         const QString target = QString::fromLatin1(entry.screen);
         const bool modal = entry.modal;
-        on(button, &QToolButton::clicked, [this, target, modal] { openScreen(target, modal); });
+        if (target.isEmpty())
+            on(button, &QToolButton::clicked, [this] { CmdSetISQLClick(); });
+        else
+            on(button, &QToolButton::clicked, [this, target, modal] { openScreen(target, modal); });
         ++index;
     }
     layout->addLayout(buttons);
@@ -115,6 +119,18 @@ void TFrmMain::keyPressEvent(QKeyEvent *event)
         return;
     }
     Screen::keyPressEvent(event);
+}
+
+void TFrmMain::CmdSetISQLClick()
+{
+    openScreen(QStringLiteral("TFrmisqlLocation"), true);
+    // A closed screen keeps the folder known before, which is written again.
+    if (session().IsqlFolder.isEmpty()) {
+        messages().showMessage(QStringLiteral("Must select the ISQL.EXE file!!") + LineBreak
+                               + QStringLiteral("Nothing has been changed."));
+        return;
+    }
+    IsqlLocationFile().writeFolder(session().IsqlFolder);
 }
 
 void TFrmMain::CmdExitClick()

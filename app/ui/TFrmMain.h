@@ -21,6 +21,7 @@ protected:
 private:
     QToolButton *imageButton(const QString &name, const QString &caption, int icon);
     void openScreen(const QString &name, bool modal);
+    void CmdSetISQLClick();
     void CmdExitClick();
 
     Screens &m_screens;

@@ -60,8 +60,7 @@ TFrmAddRemUsers::TFrmAddRemUsers(AppContext &context)
     CmdAlterUser = makeButton(QStringLiteral("CmdAlterUser"), QStringLiteral("Alter User"));
 
     for (TEdit *password : {TxtPassword1, TxtPassword2}) {
-        password->setEchoMode(QLineEdit::Password);
-        password->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
+        password->setMasked();
     }
     CmdAddRemUN->setEnabled(false);
     TxtPassword1->setEnabled(false);

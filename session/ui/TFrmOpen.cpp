@@ -27,8 +27,7 @@ TFrmOpen::TFrmOpen(AppContext &context) : Screen(context, QStringLiteral("TFrmOp
     TxtUserName = make<TEdit>(QStringLiteral("TxtUserName"));
     LblPassword = makeLabel(QStringLiteral("LblPassword"), QStringLiteral("Password"));
     TxtPassword = make<TEdit>(QStringLiteral("TxtPassword"));
-    TxtPassword->setEchoMode(QLineEdit::Password);
-    TxtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
+    TxtPassword->setMasked();
     LblPort = makeLabel(QStringLiteral("LblPort"), QStringLiteral("Port/Alias"));
     TxtPort = make<TEdit>(QStringLiteral("TxtPort"));
     LblCreate = makeLabel(QStringLiteral("LblCreate"), QStringLiteral("Create New Database"));

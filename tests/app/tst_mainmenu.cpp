@@ -3,11 +3,30 @@
 #include "app/ui/Screens.h"
 #include "app/ui/TFrmMain.h"
 #include "tests/support/Scripted.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/UiDriver.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+
+namespace {
+
+// A working folder of its own while it lives, whose location file names the tools' folder.
+struct ToolsFolderKnown {
+    ToolsFolderKnown() : previous(QDir::currentPath())
+    {
+        QDir::setCurrent(work.path());
+        testfiles::writeAll(QStringLiteral("isqlLocation.txt"), "/usr/bin/\r\n");
+    }
+    ~ToolsFolderKnown() { QDir::setCurrent(previous); }
+    QString previous;
+    QTemporaryDir work;
+};
+
+}
 
 class MainMenuTest : public QObject {
     Q_OBJECT
@@ -69,6 +88,9 @@ private slots:
         QFETCH(QString, screen);
         QFETCH(QString, title);
         QFETCH(bool, modal);
+        // The Create Database screen asks for the tools' folder unless the
+        // working folder's location file names one.
+        const ToolsFolderKnown known;
         TestContext context;
         Screens screens(context);
         screens.main().show();

@@ -14,16 +14,9 @@
 
 namespace {
 
+using testfiles::modeOf;
 using testfiles::readAll;
 using testfiles::writeAll;
-
-int modeOf(const QString &path)
-{
-    struct stat info {};
-    if (stat(QFile::encodeName(path).constData(), &info) != 0)
-        return -1;
-    return int(info.st_mode & 07777);
-}
 
 }
 

@@ -4,6 +4,7 @@
 #include "app/ui/Screen.h"
 
 #include <QStringList>
+#include <deque>
 #include <functional>
 
 // Seams for tests: they record what the program asked for and answer from a script.
@@ -64,11 +65,16 @@ public:
     struct Call {
         QString program;
         QStringList arguments;
+        int timeoutMs = -1; // -1: started detached
     };
-    Result run(const QString &program, const QStringList &arguments, int) override
+    Result run(const QString &program, const QStringList &arguments, int timeoutMs) override
     {
-        calls.push_back({program, arguments});
-        return answer;
+        calls.push_back({program, arguments, timeoutMs});
+        if (answers.empty())
+            return answer;
+        const Result next = answers.front();
+        answers.pop_front();
+        return next;
     }
     bool startDetached(const QString &program, const QStringList &arguments) override
     {
@@ -76,6 +82,8 @@ public:
         return answer.started;
     }
     std::vector<Call> calls;
+    // Answers for the next runs, in turn; then answer for every further one.
+    std::deque<Result> answers;
     Result answer{true, true, 0, {}};
 };
 
