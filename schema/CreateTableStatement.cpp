@@ -1,6 +1,9 @@
 #include "schema/CreateTableStatement.h"
 
 #include "schema/TableNameRules.h"
+#include "session/SqlText.h"
+
+#include <QRegularExpression>
 
 namespace {
 
@@ -23,12 +26,18 @@ QStringList fieldInputProblem(const FieldInput &input, const QStringList &define
             return {NoVarcharLength};
         const std::optional<int> length = wholeNumber(input.precision);
         if (!length)
-            return {BadVarcharLength};
+            return {BadPrecision};
         if (*length < 1)
             return {VarcharLengthNotPositive};
     }
-    if (input.type == Decimal && input.precision.isEmpty())
-        return {NoDecimalPrecision, DecimalPrecisionExample};
+    if (input.type == Decimal) {
+        if (input.precision.isEmpty())
+            return {NoDecimalPrecision, DecimalPrecisionExample};
+        // The text goes into the statement as typed, so nothing but a size may pass.
+        static const QRegularExpression size(QStringLiteral("^[0-9]+(,[0-9]+)?$"));
+        if (!size.match(input.precision).hasMatch())
+            return {BadPrecision};
+    }
     const QString name = upperCaseAscii(input.name.trimmed());
     for (const QString &defined : definedNames) {
         if (defined.compare(name, Qt::CaseInsensitive) == 0)
@@ -105,7 +114,7 @@ QString composeCreateTable(const QString &table, const QList<FieldDefinition> &f
     return sql;
 }
 
-QString composeDropTable(const QString &table)
+QString composeDropTable(const QString &listed, const QString &typed)
 {
-    return QStringLiteral("DROP TABLE ") + table;
+    return QStringLiteral("DROP TABLE ") + (typed.isEmpty() ? sqlIdentifier(listed) : sqlIdentifierFor(typed, listed));
 }

@@ -25,7 +25,7 @@ struct FieldInput {
 namespace FieldMessages {
 inline const QString NoType = QStringLiteral("Must select a field type");
 inline const QString NoVarcharLength = QStringLiteral("Must enter precicion value for VARCHAR");
-inline const QString BadVarcharLength = QStringLiteral("Invalid precicion value");
+inline const QString BadPrecision = QStringLiteral("Invalid precicion value"); // VARCHAR and DECIMAL
 inline const QString VarcharLengthNotPositive = QStringLiteral("Precision value must be greater than 0");
 // The second line follows after a line break.
 inline const QString NoDecimalPrecision = QStringLiteral("Must enter precicion value for Decimal");
@@ -34,7 +34,8 @@ inline const QString AlreadyDefined = QStringLiteral("Field is already defined")
 }
 
 // The first reason the input cannot be added, as the lines of its message;
-// empty when it can. definedNames are compared with letter case ignored.
+// empty when it can. definedNames are compared with letter case ignored. A
+// DECIMAL precision is digits, or digits "," digits.
 QStringList fieldInputProblem(const FieldInput &input, const QStringList &definedNames);
 
 // The definition of an input that passed fieldInputProblem. Only DECIMAL and
@@ -52,4 +53,7 @@ bool isPrimaryKeyText(const QString &text);
 // (tidy it first) with the letters a to z upper-cased. Names are not quoted.
 QString composeCreateTable(const QString &table, const QList<FieldDefinition> &fields, const QString &keyName);
 
-QString composeDropTable(const QString &table);
+// DROP TABLE for a listed table: its name as the database holds it, written
+// with sqlIdentifier; or, when the user typed a name that found it, the typed
+// name where the server reads it unquoted as the listed one (sqlIdentifierFor).
+QString composeDropTable(const QString &listed, const QString &typed = QString());

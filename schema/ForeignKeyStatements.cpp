@@ -7,12 +7,14 @@ QString BuildForeignKeySQL(const ForeignKeyChoices &choices, const QString &sour
                            const QString &destinationTable, const QString &destination)
 {
     if (choices.mode == ForeignKeyRemoveMode)
-        return QStringLiteral("ALTER TABLE ") + sourceTable + QStringLiteral(" DROP CONSTRAINT ") + destination;
+        return QStringLiteral("ALTER TABLE ") + sqlIdentifier(sourceTable) + QStringLiteral(" DROP CONSTRAINT ")
+            + sqlIdentifier(destination);
     if (choices.mode == ForeignKeyCreateMode) {
         const QString lineEnd = QStringLiteral(" ") + LineBreak;
-        return QStringLiteral("ALTER TABLE ") + sourceTable + QStringLiteral(" ADD CONSTRAINT ") + choices.name
-            + QStringLiteral(" ") + QStringLiteral("FOREIGN KEY(") + sourceField + QStringLiteral(")") + lineEnd
-            + QStringLiteral("REFERENCES ") + destinationTable + QStringLiteral("(") + destination
+        return QStringLiteral("ALTER TABLE ") + sqlIdentifier(sourceTable) + QStringLiteral(" ADD CONSTRAINT ")
+            + choices.name + QStringLiteral(" ") + QStringLiteral("FOREIGN KEY(") + sqlIdentifier(sourceField)
+            + QStringLiteral(")") + lineEnd + QStringLiteral("REFERENCES ") + sqlIdentifier(destinationTable)
+            + QStringLiteral("(") + sqlIdentifier(destination)
             + QStringLiteral(")") + lineEnd + QStringLiteral("ON DELETE ") + choices.onDelete + lineEnd
             + QStringLiteral("ON UPDATE ") + choices.onUpdate;
     }
@@ -40,5 +42,5 @@ QString constraintTableQuery(const QString &constraint)
 
 QString fieldProbeQuery(const QString &table, const QString &field)
 {
-    return QStringLiteral("SELECT ") + field + QStringLiteral(" FROM ") + table;
+    return QStringLiteral("SELECT ") + sqlIdentifier(field) + QStringLiteral(" FROM ") + sqlIdentifier(table);
 }

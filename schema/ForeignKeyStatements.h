@@ -20,7 +20,8 @@ struct ForeignKeyChoices {
 // three lines ends with a blank before CR LF; no semicolon), in remove mode the
 // one-line DROP CONSTRAINT statement; in any other mode empty text.
 // destination is the referenced field when creating, the constraint when removing.
-// Names go in as they stand: no quoting, no change of case.
+// The tables, fields and constraint are names read from the database and are
+// written with sqlIdentifier; the name being created goes in as typed.
 QString BuildForeignKeySQL(const ForeignKeyChoices &choices, const QString &sourceTable, const QString &sourceField,
                            const QString &destinationTable, const QString &destination);
 
@@ -32,5 +33,6 @@ QString foreignKeysOfTableQuery(const QString &table);
 QString referencedKeyQuery(const QString &foreignKey);
 // The table that owns a constraint (column RDB$RELATION_NAME).
 QString constraintTableQuery(const QString &constraint);
-// A one-column select whose first field tells the column's kind of value.
+// A one-column select whose first field tells the column's kind of value
+// (both names written with sqlIdentifier).
 QString fieldProbeQuery(const QString &table, const QString &field);

@@ -5,6 +5,8 @@
 #include "session/TSQLConnection.h"
 #include "session/TSQLQuery.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 QString declaredTypeOf(int type, int subType, int scale, int precision, int charLength, int byteLength)
@@ -88,7 +90,9 @@ void TSQLTable::readFields(const QString &table)
         "SELECT rf.RDB$FIELD_NAME, f.RDB$FIELD_TYPE, COALESCE(f.RDB$FIELD_SUB_TYPE, 0), "
         "COALESCE(f.RDB$FIELD_SCALE, 0), COALESCE(f.RDB$FIELD_PRECISION, 0), "
         "COALESCE(f.RDB$CHARACTER_LENGTH, 0), f.RDB$FIELD_LENGTH, "
-        "COALESCE(rf.RDB$NULL_FLAG, f.RDB$NULL_FLAG, 0), cs.RDB$CHARACTER_SET_NAME "
+        "COALESCE(rf.RDB$NULL_FLAG, f.RDB$NULL_FLAG, 0), cs.RDB$CHARACTER_SET_NAME, "
+        "rf.RDB$FIELD_SOURCE, COALESCE(f.RDB$NULL_FLAG, 0), "
+        "IIF(f.RDB$COMPUTED_BLR IS NULL, 0, 1) "
         "FROM RDB$RELATION_FIELDS rf "
         "JOIN RDB$FIELDS f ON f.RDB$FIELD_NAME = rf.RDB$FIELD_SOURCE "
         "LEFT JOIN RDB$CHARACTER_SETS cs ON cs.RDB$CHARACTER_SET_ID = f.RDB$CHARACTER_SET_ID "
@@ -116,6 +120,13 @@ void TSQLTable::readFields(const QString &table)
         }
         if (def.kind == FieldKind::String || def.kind == FieldKind::Memo)
             def.charset = query.Fields(8).AsString().trimmed();
+        // A column declared with a type of its own gets a domain the server names RDB$n.
+        static const QRegularExpression implicitDomain(QStringLiteral("^RDB\\$[0-9]+$"));
+        const QString source = query.Fields(9).AsString().trimmed();
+        if (!implicitDomain.match(source).hasMatch())
+            def.domain = source;
+        def.domainRequired = !def.domain.isEmpty() && query.Fields(10).AsString().toInt() != 0;
+        def.computed = query.Fields(11).AsString().toInt() != 0;
         m_fields.push_back(def);
     }
 }

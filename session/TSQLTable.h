@@ -19,6 +19,9 @@ struct FieldDef {
     bool required = false;  // NOT NULL, on the column or its domain
     QString declaredType;   // as written in DDL: "VARCHAR(35)", "CHAR(10)", "NUMERIC(9,2)", "INTEGER"
     QString charset;        // character set of CHAR/VARCHAR/text blob columns, else empty
+    QString domain;         // the user domain the column is built on, else empty
+    bool domainRequired = false; // the domain is NOT NULL: the column alone cannot drop it
+    bool computed = false;  // COMPUTED BY: no values of its own
     QString className() const { return fieldClassName(kind); }
     int FieldNo() const { return position + 1; }
 };

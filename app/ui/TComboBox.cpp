@@ -5,12 +5,16 @@
 
 TComboBox::TComboBox(QWidget *parent) : QComboBox(parent)
 {
+    // The list reports every pick, also of the item already shown; the index
+    // only moves when another is picked.
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { m_moved = true; });
     connect(this, &QComboBox::activated, this, [this] {
         // A typable drop-down also "activates" the item matching the typed
         // text when editing ends (Enter, focus leaving); that changes nothing
         // the user has not already seen, so only a real change counts.
-        if (isEditable() && currentText() == m_reported)
+        if (isEditable() ? currentText() == m_reported : !m_moved)
             return;
+        m_moved = false;
         m_reported = currentText();
         emit Change();
     });
@@ -38,4 +42,5 @@ void TComboBox::setItemIndex(int index)
     if (index < 0 && isEditable())
         lineEdit()->clear();
     m_reported = currentText();
+    m_moved = false;
 }

@@ -2,9 +2,10 @@
 
 #include <QComboBox>
 
-// A drop-down whose Change runs only for the user: picking an item, or each
-// keystroke typed into an editable one. Items and the selected item set by
-// the program run nothing.
+// A drop-down whose Change runs only for the user, and only when the choice
+// really changes: picking another item (re-picking the one shown runs
+// nothing), or each keystroke typed into an editable one. Items and the
+// selected item set by the program run nothing.
 class TComboBox : public QComboBox {
     Q_OBJECT
 public:
@@ -19,4 +20,5 @@ signals:
 
 private:
     QString m_reported; // the text as the last Change left it
+    bool m_moved = false; // the current item changed since the last Change or setItemIndex
 };

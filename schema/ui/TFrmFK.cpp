@@ -7,6 +7,7 @@
 #include "schema/ForeignKeyCatalog.h"
 #include "schema/ForeignKeyName.h"
 #include "schema/ForeignKeyStatements.h"
+#include "schema/ui/StatementNote.h"
 #include "session/TSQLQuery.h"
 #include "session/ui/CRTbl.h"
 
@@ -47,6 +48,7 @@ TFrmFK::TFrmFK(AppContext &context)
     MmoSqlStatement = make<TMemo>(QStringLiteral("MmoSqlStatement"));
     CmdCopyText = makeButton(QStringLiteral("CmdCopyText"), QStringLiteral("Copy SQL to Clipboard"));
     CmdCommit = makeButton(QStringLiteral("CmdCommit"), ForeignKeyNeutralMode);
+    m_note = new StatementNote(*this);
 
     LstFldSrc->setEnabled(false);
     LstTblDest->setEnabled(false);
@@ -74,8 +76,9 @@ TFrmFK::TFrmFK(AppContext &context)
     layout->addWidget(TxtFKName, 6, 2, 1, 2);
     layout->addWidget(makeLabel(QStringLiteral("LblSqlStatement"), QStringLiteral("Proposed SQL Statement")), 7, 0, 1, 4);
     layout->addWidget(MmoSqlStatement, 8, 0, 1, 4);
-    layout->addWidget(CmdCopyText, 9, 0);
-    layout->addWidget(CmdCommit, 9, 3);
+    layout->addWidget(m_note->row(), 9, 0, 1, 4);
+    layout->addWidget(CmdCopyText, 10, 0);
+    layout->addWidget(CmdCommit, 10, 3);
 
     on(LstTblSrc, &TListBox::Click, [this] { LstTblSrcClick(); });
     on(LstFldSrc, &TListBox::Click, [this] { LstFldSrcClick(); });
@@ -142,6 +145,7 @@ void TFrmFK::FormShow()
     emptyAndDisable(LstFldDest);
     LstExistingKeys->clear();
     LstTblSrc->setItemIndex(-1);
+    m_note->clear();
 
     FkTableNames = session().connection().GetTableNames();
     LstTblSrc->setItems(FkTableNames.isEmpty() ? QStringList{NoTables} : FkTableNames);
@@ -177,6 +181,7 @@ void TFrmFK::LstTblSrcClick()
     TxtFKName->setEnabled(false);
     TxtFKName->Clear();
     MmoSqlStatement->setText(QString());
+    m_note->clear();
 
     const ForeignKeyListing listing = readForeignKeys(session().connection(), table);
     FkConstraintNames = listing.constraintNames;
@@ -193,6 +198,7 @@ void TFrmFK::LstFldSrcClick()
     LstTblDest->setItems(FkTableNames);
     emptyAndDisable(LstFldDest);
     MmoSqlStatement->setText(QString());
+    m_note->clear();
     RGOnDelete->setEnabled(false);
     RGOnUpdate->setEnabled(false);
     TxtFKName->setEnabled(false);
@@ -201,6 +207,7 @@ void TFrmFK::LstFldSrcClick()
 
 void TFrmFK::LstTblDestClick()
 {
+    m_note->clear();
     const QString destination = selectedItem(LstTblDest);
     if (selectedItem(LstTblSrc) == destination) {
         showLines(QStringLiteral("Source and destination tables can not be the same!"),
@@ -237,6 +244,13 @@ void TFrmFK::LstFldDestClick()
     const FieldKind destinationKind = probeFieldKind(connection, destinationTable, destinationField);
 
     MmoSqlStatement->setText(BuildForeignKeySQL(sourceTable, sourceField, destinationTable, destinationField));
+    DataCheck check;
+    check.kind = DataCheck::Kind::Orphans;
+    check.table = sourceTable;
+    check.fields = {sourceField};
+    check.parentTable = destinationTable;
+    check.parentFields = {destinationField};
+    m_note->check(check);
     if (sourceKind == destinationKind) {
         TxtFKName->setEnabled(true);
     } else {
@@ -294,6 +308,7 @@ void TFrmFK::LstExistingKeysClick()
     TxtFKName->setEnabled(false);
     TxtFKName->Clear();
     CmdCommit->setText(ForeignKeyRemoveMode);
+    m_note->clear();
 
     const int row = LstExistingKeys->ItemIndex();
     if (row < 0 || row >= FkConstraintNames.size())

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QPushButton;
+class StatementNote;
 class TEdit;
 class TListBox;
 class TMemo;
@@ -55,6 +56,8 @@ private:
     TMemo *MmoSqlStatement;
     QPushButton *CmdCopyText;
     QPushButton *CmdCommit;
+    // The line under the statement (LblSqlNote): rows that refer to no parent.
+    StatementNote *m_note;
 
     QStringList FkTableNames;
     QStringList FkConstraintNames;

@@ -7,6 +7,7 @@
 #include "schema/ColumnAlteration.h"
 #include "schema/IndexNameRules.h"
 #include "schema/KeyStatements.h"
+#include "schema/ui/StatementNote.h"
 #include "session/SqlText.h"
 #include "session/TSQLConnection.h"
 #include "session/ui/CRTbl.h"
@@ -15,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -102,6 +104,7 @@ TFrmIndexes::TFrmIndexes(AppContext &context)
     TxtIndexName->hide();
     auto *LblSqlStatement = makeLabel(QStringLiteral("LblSqlStatement"), QStringLiteral("Sql Statement"));
     MmoSql = make<TMemo>(QStringLiteral("MmoSql"));
+    m_note = new StatementNote(*this);
     CmdCopySql = makeButton(QStringLiteral("CmdCopySql"), QStringLiteral("Copy SQL to Clipboard"));
     CmdCommit = makeButton(QStringLiteral("CmdCommit"), QStringLiteral("Commit Changes"));
     CmdCommit->setEnabled(false);
@@ -124,7 +127,10 @@ TFrmIndexes::TFrmIndexes(AppContext &context)
     grid->addWidget(LblIndexName, 7, 1);
     grid->addWidget(TxtIndexName, 8, 1);
     grid->addWidget(LblSqlStatement, 0, 2);
-    grid->addWidget(MmoSql, 1, 2);
+    auto *statement = new QVBoxLayout;
+    statement->addWidget(MmoSql, 1);
+    statement->addWidget(m_note->row());
+    grid->addLayout(statement, 1, 2);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(CmdCopySql);
     buttons->addWidget(CmdCommit);
@@ -215,6 +221,7 @@ void TFrmIndexes::LstTableNamesClick()
     LstFldNames->setEnabled(true);
     CmbActions->setEnabled(true);
     MmoSql->clear();
+    m_note->clear();
     TxtIndexName->ClearQuietly();
     TxtIndexName->hide();
     LblIndexName->hide();
@@ -242,6 +249,7 @@ void TFrmIndexes::listIndexDefinitions()
 void TFrmIndexes::CmbActionsChange()
 {
     MmoSql->clear();
+    m_note->clear();
     KeyFieldList.clear();
     const QString chosen = action();
     if (chosen.isEmpty()) {
@@ -306,7 +314,8 @@ void TFrmIndexes::CmbActionsChange()
         return;
     }
 
-    // The column actions: a field click composes the statement and offers the commit.
+    // The column actions: a field click composes the statement and offers the
+    // commit, or says why there is none.
     CmdCommit->setEnabled(false);
     m_columnStatement.clear();
     if (chosen == SetNullable) {
@@ -357,22 +366,55 @@ void TFrmIndexes::LstFldNamesClick()
     CmdCommit->setEnabled(true);
     if (LstFldNames->SelCount() <= 0)
         return;
-    SelectedFieldList = composeSelectedFieldList(CRTbl::GetSelectedLst(LstFldNames));
+    m_keyFields = CRTbl::GetSelectedLst(LstFldNames);
+    SelectedFieldList = composeSelectedFieldList(m_keyFields);
     if (chosen == SetPrimaryKey) {
         MmoSql->setText(composePrimaryKey(SQLTbl.TableName(), TxtIndexName->text(), SelectedFieldList));
+        checkKey();
     } else if (chosen == SetUniqueIndex) {
         TxtIndexName->show();
         LblIndexName->show();
         MmoSql->setText(composeUniqueConstraint(SQLTbl.TableName(), TxtIndexName->text(), SelectedFieldList));
+        checkKey();
     }
+}
+
+void TFrmIndexes::checkKey()
+{
+    if (action() == SetPrimaryKey) {
+        QStringList nullable;
+        for (const QString &name : m_keyFields) {
+            const FieldDef *field = findField(SQLTbl, name);
+            if (field && !field->required)
+                nullable << name;
+        }
+        if (!nullable.isEmpty()) {
+            m_note->say(nullableKeyNote(nullable));
+            return;
+        }
+    }
+    DataCheck check;
+    check.kind = DataCheck::Kind::Unique;
+    check.table = SQLTbl.TableName();
+    check.fields = m_keyFields;
+    m_note->check(check);
 }
 
 void TFrmIndexes::composeColumnChange(const QString &chosen, const FieldDef &field)
 {
     if (chosen == SetNullable) {
         m_columnStatement = composeNullabilitySwitch(SQLTbl.TableName(), field);
-        CmdCommit->setEnabled(true);
+        CmdCommit->setEnabled(!m_columnStatement.isEmpty());
         MmoSql->setText(m_columnStatement);
+        if (m_columnStatement.isEmpty() || field.required) {
+            m_note->say(nullabilityRefusal(field));
+        } else {
+            DataCheck check;
+            check.kind = DataCheck::Kind::NotNull;
+            check.table = SQLTbl.TableName();
+            check.fields = {field.name};
+            m_note->check(check);
+        }
         return;
     }
     TxtIndexName->show();
@@ -389,17 +431,16 @@ void TFrmIndexes::composeKeyForm(const QString &name)
 {
     const QString tableName = SQLTbl.TableName();
     const bool primary = action() == SetPrimaryKey;
-    if (name.isEmpty()) {
-        MmoSql->setText(primary ? composePrimaryKey(tableName, QString(), SelectedFieldList)
-                                : composeUniqueConstraint(tableName, QString(), SelectedFieldList));
+    const int existing = name.isEmpty() ? -1 : SQLTbl.IndexOf(name);
+    if (existing >= 0) {
+        MmoSql->setText(composeDropIndexDef(tableName, SQLTbl.IndexDefs().at(size_t(existing))));
+        m_note->clear();
         return;
     }
-    const int existing = SQLTbl.IndexOf(name);
-    if (existing >= 0)
-        MmoSql->setText(composeDropIndexDef(tableName, SQLTbl.IndexDefs().at(size_t(existing))));
-    else
-        MmoSql->setText(primary ? composePrimaryKey(tableName, name, SelectedFieldList)
-                                : composeUniqueConstraint(tableName, name, SelectedFieldList));
+    MmoSql->setText(primary ? composePrimaryKey(tableName, name, SelectedFieldList)
+                            : composeUniqueConstraint(tableName, name, SelectedFieldList));
+    if (!m_keyFields.isEmpty())
+        checkKey(); // the fields have not changed: the check shown stands
 }
 
 void TFrmIndexes::TxtIndexNameChange()
@@ -422,6 +463,12 @@ void TFrmIndexes::TxtIndexNameChange()
     } else if (chosen == SetPrecision) {
         const FieldDef *field = findField(SQLTbl, PrecisionField);
         m_columnStatement = field ? composeSizeChange(SQLTbl.TableName(), *field, name) : QString();
+        if (!field)
+            m_note->clear();
+        else if (m_columnStatement.isEmpty())
+            m_note->say(sizeChangeRefusal(*field, name));
+        else
+            m_note->say(sizeShrinkNote(*field, name));
         MmoSql->clear();
         MmoSql->setText(m_columnStatement);
         CmdCommit->setEnabled(!m_columnStatement.isEmpty());
@@ -439,6 +486,7 @@ void TFrmIndexes::LstTblInfoClick()
         if (row >= int(indexes.size()))
             return;
         MmoSql->setText(composeDropIndexDef(SQLTbl.TableName(), indexes[size_t(row)]));
+        m_note->clear();
         CmdCommit->setEnabled(true);
     } else if (chosen == SetNullable) {
         const std::vector<FieldDef> &fields = SQLTbl.FieldDefs();
@@ -471,6 +519,7 @@ void TFrmIndexes::CmdCommitClick()
         if (m_columnStatement.isEmpty())
             return;
         runCommitted(m_columnStatement);
+        m_note->clear(); // what it said was about the data before the change
         TSQLTable &tbl = table();
         tbl.Close();
         tbl.Refresh();
@@ -480,6 +529,7 @@ void TFrmIndexes::CmdCommitClick()
     }
 
     runCommitted(keyCommitText(MmoSql->Text()));
+    m_note->clear();
     CmdCommit->setEnabled(false);
     CmbActions->setEnabled(false);
     LstFldNames->setEnabled(false);

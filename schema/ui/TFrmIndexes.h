@@ -7,6 +7,7 @@
 
 class QLabel;
 class QPushButton;
+class StatementNote;
 class TComboBox;
 class TEdit;
 class TListBox;
@@ -40,6 +41,8 @@ private:
     // The catalogue of the current table, bound to the session's connection.
     TSQLTable &table();
     void composeKeyForm(const QString &name);
+    // What the server will say about the data for the key fields picked.
+    void checkKey();
     void listIndexDefinitions();
     // Runs one statement in a transaction of its own on the shared connection;
     // a failure rolls it back, so none is left open.
@@ -55,6 +58,9 @@ private:
     QLabel *LblIndexName;
     TEdit *TxtIndexName;
     TMemo *MmoSql;
+    // The line under the statement (LblSqlNote): why nothing was composed, or
+    // what the data will make the server say.
+    StatementNote *m_note;
     QPushButton *CmdCopySql;
     QPushButton *CmdCommit;
     TListBox *LstTblInfo;
@@ -64,6 +70,8 @@ private:
     QStringList KeyFieldList;
     // The fields picked last for a key, "A,B"; kept across tables and actions.
     QString SelectedFieldList;
+    // The same fields as listed, for the data check.
+    QStringList m_keyFields;
     // The column picked last for a size change.
     QString PrecisionField;
     // The column statement a commit runs in the column actions; the memo only shows it.

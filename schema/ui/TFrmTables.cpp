@@ -243,14 +243,19 @@ void TFrmTables::FormShow()
 void TFrmTables::TxtTableNameChange()
 {
     const QString typed = TxtTableName->text();
-    const QString rewritten = nextNameRewrite(typed);
-    if (typed.startsWith(QLatin1Char(' ')) || typed.startsWith(QLatin1Char('_'))) {
-        TxtTableName->setText(rewritten); // runs this handler again on the new text
-        return;
-    }
-    if (rewritten != typed) {
-        TxtTableName->setText(rewritten);
-        TxtTableName->end(false);
+    // A name picked from the list stands as the database holds it: the typing
+    // rules would turn "My Table" into the name of another table.
+    if (typed != m_pickedTable) {
+        m_pickedTable.clear();
+        const QString rewritten = nextNameRewrite(typed);
+        if (typed.startsWith(QLatin1Char(' ')) || typed.startsWith(QLatin1Char('_'))) {
+            TxtTableName->setText(rewritten); // runs this handler again on the new text
+            return;
+        }
+        if (rewritten != typed) {
+            TxtTableName->setText(rewritten);
+            TxtTableName->end(false);
+        }
     }
 
     MmoSqlStatement->setText(QString());
@@ -381,6 +386,7 @@ void TFrmTables::LstTableNamesClick()
     QListWidgetItem *picked = LstTableNames->currentItem();
     if (!picked)
         return;
+    m_pickedTable = picked->text();
     TxtTableName->setText(picked->text());
     CmdRemoveTable->setEnabled(true);
     CmdCreateTable->setEnabled(false);
@@ -391,13 +397,25 @@ void TFrmTables::LstTableNamesClick()
 
 void TFrmTables::CmdViewSqlClick()
 {
-    TxtTableName->setText(upperCaseAscii(TxtTableName->text().trimmed()));
-    TxtTableName->setText(tidyName(TxtTableName->text()));
+    if (TxtTableName->text() != m_pickedTable) {
+        TxtTableName->setText(upperCaseAscii(TxtTableName->text().trimmed()));
+        TxtTableName->setText(tidyName(TxtTableName->text()));
+    }
     if (CmdRemoveTable->isEnabled()) {
-        MmoSqlStatement->setText(composeDropTable(TxtTableName->text()));
+        MmoSqlStatement->setText(dropStatement());
         return;
     }
     MmoSqlStatement->setText(composeFromGrid());
+}
+
+QString TFrmTables::dropStatement() const
+{
+    // The table the list shows as chosen, whether picked or found by the typed
+    // name; without one, the typed name as the server reads it unquoted.
+    const QList<QListWidgetItem *> chosen = LstTableNames->selectedItems();
+    const QString typed = TxtTableName->text();
+    const QString listed = chosen.size() == 1 ? chosen.first()->text() : upperCaseAscii(typed);
+    return composeDropTable(listed, typed == listed ? QString() : typed);
 }
 
 void TFrmTables::CmdCreateTablClick()
@@ -435,8 +453,9 @@ void TFrmTables::CmdCreateTablClick()
 
 void TFrmTables::CmdRemoveTableClick()
 {
-    TxtTableName->setText(TxtTableName->text().trimmed());
-    executeCommitted(composeDropTable(TxtTableName->text()));
+    if (TxtTableName->text() != m_pickedTable)
+        TxtTableName->setText(TxtTableName->text().trimmed());
+    executeCommitted(dropStatement());
     CmdRemoveTable->setEnabled(false);
     CmdCreateTable->setEnabled(true);
     FormShow();

@@ -43,6 +43,8 @@ private:
     // Runs a statement in a transaction of its own on the session connection.
     void executeCommitted(const QString &sql);
     void setCaptionMode(const QString &caption);
+    // DROP TABLE for the listed table chosen.
+    QString dropStatement() const;
 
     QLabel *LblFieldDefs;
     QLabel *LblFldDefName;
@@ -73,4 +75,7 @@ private:
     QPushButton *CmdViewSql;
     TMemo *MmoSqlStatement;
     QPushButton *CmdCopySql;
+
+    // The list item last picked while the name edit still holds it as listed.
+    QString m_pickedTable;
 };

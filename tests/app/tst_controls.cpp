@@ -104,6 +104,26 @@ private slots:
         QCOMPARE(changes.count(), 3); // one per keystroke
     }
 
+    // Re-picking the item shown is no change of choice.
+    void comboChangeOnlyWhenTheChoiceChanges()
+    {
+        TComboBox combo;
+        combo.addItems({"Set Primary Key", "Set Unique Index", "Set Precision"});
+        combo.setItemIndex(-1);
+        QSignalSpy changes(&combo, &TComboBox::Change);
+        ui::pick(&combo, "Set Precision");
+        QCOMPARE(changes.count(), 1);
+        ui::pick(&combo, "Set Precision");
+        QCOMPARE(changes.count(), 1);
+        ui::pick(&combo, "Set Unique Index");
+        QCOMPARE(changes.count(), 2);
+        combo.setItemIndex(0); // set by the program
+        ui::pick(&combo, "Set Primary Key");
+        QCOMPARE(changes.count(), 2);
+        ui::pick(&combo, "Set Precision");
+        QCOMPARE(changes.count(), 3);
+    }
+
     void singleSelectionCannotBeEmptiedByTheUser()
     {
         TListBox list;

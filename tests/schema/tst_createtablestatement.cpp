@@ -72,6 +72,9 @@ private slots:
     void composesDropTable()
     {
         QCOMPARE(composeDropTable("CUSTOMER"), QString("DROP TABLE CUSTOMER"));
+        QCOMPARE(composeDropTable("My Table"), QString("DROP TABLE \"My Table\""));
+        QCOMPARE(composeDropTable("CUSTOMER", "customer"), QString("DROP TABLE customer"));
+        QCOMPARE(composeDropTable("orders", "ORDERS_"), QString("DROP TABLE \"orders\""));
     }
 
     // The first failing check wins, in the order the user is told about them.
@@ -100,7 +103,13 @@ private slots:
         QTest::newRow("varchar plus sign") << "A" << "VARCHAR" << "+7" << none << none;
         QTest::newRow("decimal without precision")
             << "A" << "DECIMAL" << "" << none << QStringList{"Must enter precicion value for Decimal", "eg. '10,4'"};
-        QTest::newRow("decimal text not checked") << "A" << "DECIMAL" << "ten" << none << none;
+        QTest::newRow("decimal letters") << "A" << "DECIMAL" << "ten" << none << QStringList{"Invalid precicion value"};
+        QTest::newRow("decimal text closing the type early")
+            << "A" << "DECIMAL" << "10,2), EXTRA VARCHAR(5" << none << QStringList{"Invalid precicion value"};
+        QTest::newRow("decimal precision and scale") << "A" << "DECIMAL" << "10,4" << none << none;
+        QTest::newRow("decimal precision only") << "A" << "DECIMAL" << "18" << none << none;
+        QTest::newRow("decimal scale without precision") << "A" << "DECIMAL" << ",4" << none
+                                                         << QStringList{"Invalid precicion value"};
         QTest::newRow("char ignores precision") << "A" << "CHAR" << "abc" << none << none;
         QTest::newRow("duplicate in another case") << "id" << "INTEGER" << "" << QStringList{"ID"}
                                                    << QStringList{"Field is already defined"};

@@ -47,17 +47,20 @@ private slots:
         QCOMPARE(BuildForeignKeySQL(choices, "ORDERS", "CUST_ID", "CUSTOMERS", "ID"), expected);
     }
 
-    void namesKeptAsTheyStand()
+    // Names read from the database are quoted when they are not plain; the
+    // name being created goes in as typed.
+    void namesFromTheDatabaseQuotedTheTypedNameNot()
     {
         const ForeignKeyChoices choices{"Create Foreign Key", "fk_Mixed", "CASCADE", "CASCADE"};
-        QCOMPARE(BuildForeignKeySQL(choices, "Orders", "cust id", "Customers", "Id"),
-                 QString("ALTER TABLE Orders ADD CONSTRAINT fk_Mixed FOREIGN KEY(cust id) \r\n"
-                         "REFERENCES Customers(Id) \r\n"
+        QCOMPARE(BuildForeignKeySQL(choices, "Orders", "cust id", "ORDER", "Id"),
+                 QString("ALTER TABLE \"Orders\" ADD CONSTRAINT fk_Mixed FOREIGN KEY(\"cust id\") \r\n"
+                         "REFERENCES \"ORDER\"(\"Id\") \r\n"
                          "ON DELETE CASCADE \r\n"
                          "ON UPDATE CASCADE"));
         const ForeignKeyChoices removing{"Remove Foreign Key", "", "", ""};
-        QCOMPARE(BuildForeignKeySQL(removing, "Orders", "", "", "fk_Mixed"),
-                 QString("ALTER TABLE Orders DROP CONSTRAINT fk_Mixed"));
+        QCOMPARE(BuildForeignKeySQL(removing, "O'Brien", "", "", "fk \"low\""),
+                 QString("ALTER TABLE \"O'Brien\" DROP CONSTRAINT \"fk \"\"low\"\"\""));
+        QCOMPARE(fieldProbeQuery("My Table", "Note"), QString("SELECT \"Note\" FROM \"My Table\""));
     }
 
     void catalogueQueries_data()

@@ -1,14 +1,18 @@
 // The foreign key editor driven by name against a real Firebird database.
 #include "app/ui/TEdit.h"
+#include "browse/ui/TFrmSQL.h"
+#include "browse/ui/TResultGrid.h"
 #include "app/ui/TListBox.h"
 #include "app/ui/TMemo.h"
 #include "app/ui/TRadioGroup.h"
 #include "schema/ui/TFrmFK.h"
 #include "session/TSQLConnection.h"
+#include "tests/support/HostileNames.h"
 #include "tests/support/Scripted.h"
 #include "tests/support/TestDatabase.h"
 #include "tests/support/UiDriver.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -457,6 +461,116 @@ private slots:
         ui::clickItem(e->tblSrc(), "ORDERS");
         QCOMPARE(e->fldSrc()->Items(), QStringList({"ID", "CUST_ID", "SHIP_ID", "REF"}));
         QCOMPARE(e->context.sink.errors.size(), 1);
+    }
+
+    // A key listed for a table whose name needs quoting is dropped from that
+    // table, and a new key goes from its picked column to the picked table:
+    // the twins, with keys of the same names in upper case, keep theirs.
+    void pickedTablesGetTheKeyTheirTwinsDoNot_data() { hostile::addRows(); }
+    void pickedTablesGetTheKeyTheirTwinsDoNot()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, twin);
+        QFETCH(QString, written);
+        auto e = editor(hostile::schema(table, twin));
+        const QStringList twinBefore = hostile::catalogue(*e->db, twin);
+        const QStringList customersBefore = hostile::catalogue(*e->db, "CUSTOMER");
+        const QStringList columns = {"Key INTEGER NOT NULL", "Note VARCHAR(20)", "NOTE VARCHAR(20)", "Ref INTEGER", "REF INTEGER"};
+
+        ui::clickItem(e->tblSrc(), table);
+        QCOMPARE(e->keys()->Items(), QStringList{"fk_low : References : customer"});
+        ui::clickItem(e->keys(), 0);
+        QCOMPARE(e->memo()->Text(), "ALTER TABLE " + written + " DROP CONSTRAINT \"fk_low\"");
+        ui::click(e->commit());
+        QCOMPARE(e->context.sink.errors, QStringList());
+        QCOMPARE(hostile::catalogue(*e->db, table), columns + QStringList{"UNIQUE uq_low NOTE"});
+        QCOMPARE(hostile::catalogue(*e->db, twin), twinBefore);
+
+        e->chain(table, "Ref", "customer", "Key");
+        QCOMPARE(e->context.sink.messages, QStringList()); // the type probe read both columns
+        ui::type(e->name(), "fk new");
+        QCOMPARE(e->memo()->Text(), "ALTER TABLE " + written + " ADD CONSTRAINT fk_new FOREIGN KEY(\"Ref\") \r\n"
+                                    "REFERENCES \"customer\"(\"Key\") \r\n"
+                                    "ON DELETE CASCADE \r\n"
+                                    "ON UPDATE CASCADE");
+        ui::click(e->commit());
+        QCOMPARE(e->context.sink.errors, QStringList());
+        QCOMPARE(hostile::catalogue(*e->db, table),
+                 columns + QStringList({"FOREIGN KEY FK_NEW Ref -> customer", "UNIQUE uq_low NOTE"}));
+        QCOMPARE(hostile::catalogue(*e->db, twin), twinBefore);
+        QCOMPARE(hostile::catalogue(*e->db, "CUSTOMER"), customersBefore);
+    }
+
+    // Before a foreign key is made, the line counts the rows whose value has
+    // no parent; the statement and the commit are as without it.
+    void orphansLine_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("destination");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("ids");
+        QTest::addColumn<QString>("statement");
+        const QString rules = " \r\nON DELETE CASCADE \r\nON UPDATE CASCADE";
+        QTest::newRow("orphans") << "ORDERS" << "CUST_ID" << "CUSTOMERS" << "ID"
+                                 << "2 rows of ORDERS refer to no CUSTOMERS row" << QStringList({"11", "13"})
+                                 << "ALTER TABLE ORDERS ADD CONSTRAINT fk_x FOREIGN KEY(CUST_ID) \r\nREFERENCES CUSTOMERS(ID)" + rules;
+        QTest::newRow("quoted lower-case tables")
+            << "orders" << "cust" << "customers" << "id" << "1 row of orders refers to no customers row" << QStringList({"2"})
+            << "ALTER TABLE \"orders\" ADD CONSTRAINT fk_x FOREIGN KEY(\"cust\") \r\nREFERENCES \"customers\"(\"id\")" + rules;
+        QTest::newRow("every row has its parent or NULL")
+            << "ORDERS" << "SHIP_ID" << "SHIPPERS" << "ID" << "" << QStringList()
+            << "ALTER TABLE ORDERS ADD CONSTRAINT fk_x FOREIGN KEY(SHIP_ID) \r\nREFERENCES SHIPPERS(ID)" + rules;
+    }
+    void orphansLine()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, field);
+        QFETCH(QString, destination);
+        QFETCH(QString, key);
+        QFETCH(QString, line);
+        QFETCH(QStringList, ids);
+        QFETCH(QString, statement);
+        auto e = editor(Shop + QStringList{
+            "INSERT INTO CUSTOMERS VALUES (1, 'a', 'a')",
+            "INSERT INTO SHIPPERS VALUES (5)",
+            "INSERT INTO ORDERS VALUES (10, 1, 5, 'r')",
+            "INSERT INTO ORDERS VALUES (11, 2, NULL, 'r')",
+            "INSERT INTO ORDERS VALUES (12, NULL, 5, 'r')",
+            "INSERT INTO ORDERS VALUES (13, 3, NULL, 'r')",
+            "CREATE TABLE \"customers\" (\"id\" INTEGER NOT NULL PRIMARY KEY)",
+            "CREATE TABLE \"orders\" (\"no\" INTEGER NOT NULL, \"cust\" INTEGER)",
+            "INSERT INTO \"customers\" VALUES (1)",
+            "INSERT INTO \"orders\" VALUES (1, 1)",
+            "INSERT INTO \"orders\" VALUES (2, 2)",
+        });
+        TFrmSQL console(e->context);
+        e->context.screens.onModal = [&](Screen &screen) {
+            if (&screen == &console)
+                console.finishLoad();
+        };
+        e->chain(source, field, destination, key);
+        QCOMPARE(ui::find<QLabel>(e->screen.get(), "LblSqlNote")->text(), line);
+        QVERIFY(!e->commit()->isEnabled());
+        ui::type(e->name(), "fk_x");
+        QVERIFY(e->commit()->isEnabled());
+        QCOMPARE(e->memo()->Text(), statement);
+        QCOMPARE(ui::find<QLabel>(e->screen.get(), "LblSqlNote")->text(), line);
+        auto *showRows = ui::find<QPushButton>(e->screen.get(), "CmdShowRows");
+        QCOMPARE(!showRows->isHidden(), !ids.isEmpty());
+        if (!ids.isEmpty()) {
+            ui::click(showRows);
+            auto *grid = ui::find<TResultGrid>(&console, "JvDBGResults");
+            QStringList shown;
+            for (int row = 1; row < grid->RowCount(); ++row)
+                shown << grid->Cells(0, row).trimmed();
+            QCOMPARE(shown, ids);
+        }
+        QVERIFY(e->context.sink.errors.isEmpty());
+        // The server judges as before: orphans refuse the key.
+        ui::click(e->commit());
+        QCOMPARE(e->context.sink.errors.size(), ids.isEmpty() ? 0 : 1);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "app/ui/TStringGrid.h"
 #include "schema/ui/TFrmTables.h"
 #include "session/TSQLQuery.h"
+#include "tests/support/HostileNames.h"
 #include "tests/support/Scripted.h"
 #include "tests/support/TestDatabase.h"
 #include "tests/support/UiDriver.h"
@@ -242,6 +243,12 @@ private slots:
         QTest::newRow("decimal empty") << "DECIMAL" << ""
                                        << "Must enter precicion value for Decimal\r\neg. '10,4'" << "" << "";
         QTest::newRow("decimal as offered") << "DECIMAL" << QString() << "" << "10,4" << "X 16 0 10 4 NOT NULL";
+        QTest::newRow("decimal precision only") << "DECIMAL" << "12" << "" << "12" << "X 16 0 12 0 NOT NULL";
+        QTest::newRow("decimal letters") << "DECIMAL" << "ten" << "Invalid precicion value" << "" << "";
+        QTest::newRow("decimal smuggling a column")
+            << "DECIMAL" << "10,2), EXTRA VARCHAR(5" << "Invalid precicion value" << "" << "";
+        QTest::newRow("decimal with a blank") << "DECIMAL" << "10, 2" << "Invalid precicion value" << "" << "";
+        QTest::newRow("decimal with a point") << "DECIMAL" << "10.2" << "Invalid precicion value" << "" << "";
         QTest::newRow("no type") << "" << QString() << "Must select a field type" << "" << "";
     }
     void precisionOnlyForDecimalAndVarchar()
@@ -395,7 +402,6 @@ private slots:
         QTest::newRow("non-ascii name") << "TÄBLE" << "INTEGER" << QString() << "Token unknown";
         QTest::newRow("varchar beyond the limit") << "T" << "VARCHAR" << "40000" << "";
         QTest::newRow("decimal precision refused") << "T" << "DECIMAL" << "40,2" << "";
-        QTest::newRow("decimal text refused") << "T" << "DECIMAL" << "ten" << "";
     }
     void serverRefusalKeepsTheDesign()
     {
@@ -532,6 +538,94 @@ private slots:
         QVERIFY(!w<TComboBox>("CmbFldType")->isEnabled());
         QCOMPARE(w<TListBox>("LstTableNames")->count(), 0);
         QCOMPARE(errors(), QStringList());
+    }
+
+    // A picked table is dropped by the name the list shows, never by its
+    // tidied or upper-cased twin.
+    void pickedTableIsDroppedNotItsTwin_data() { hostile::addRows(); }
+    void pickedTableIsDroppedNotItsTwin()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, twin);
+        QFETCH(QString, written);
+        QVERIFY(open(hostile::schema(table, twin)));
+        const QStringList twinBefore = hostile::catalogue(*m_db, twin);
+        auto *list = w<TListBox>("LstTableNames");
+        ui::clickItem(list, table);
+        QCOMPARE(w<TEdit>("TxtTableName")->text(), table);
+        QCOMPARE(list->selectedItems().size(), 1);
+        QCOMPARE(list->selectedItems().first()->text(), table);
+        QCOMPARE(w<QLabel>("LblConnectionState")->text(), QString("Table Name Already exists!"));
+        ui::click(w<QPushButton>("CmdViewSql"));
+        QCOMPARE(w<TMemo>("MmoSqlStatement")->Text(), "DROP TABLE " + written);
+        QCOMPARE(w<TEdit>("TxtTableName")->text(), table);
+        ui::click(w<QPushButton>("CmdRemoveTable"));
+        QCOMPARE(errors(), QStringList());
+        QVERIFY(!hostile::tableExists(*m_db, table));
+        QCOMPARE(hostile::catalogue(*m_db, twin), twinBefore);
+        QVERIFY(!list->Items().contains(table));
+        QVERIFY(list->Items().contains(twin));
+    }
+
+    // A typed name still follows the typing rules, selects the listed table it
+    // names (the exact name first) and drops that one.
+    void typedNameDropsTheTableItSelects_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("twin");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("viewed"); // the statement "View Sql Statement" shows; empty: not clicked
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("tidied, then viewed upper-cased") << "My Table" << "MY_TABLE" << "my table" << "MY_TABLE" << "DROP TABLE MY_TABLE" << "My Table";
+        QTest::newRow("tidied, dropped as typed") << "My Table" << "MY_TABLE" << "my table" << "MY_TABLE" << "" << "My Table";
+        QTest::newRow("exact lower case") << "orders" << "ORDERS" << "orders" << "orders" << "" << "ORDERS";
+        QTest::newRow("viewed: upper-cased like the server reads it") << "orders" << "ORDERS" << "orders" << "ORDERS" << "DROP TABLE ORDERS" << "orders";
+        QTest::newRow("another case") << "orders" << "ORDERS" << "Orders" << "ORDERS" << "" << "orders";
+    }
+    void typedNameDropsTheTableItSelects()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, twin);
+        QFETCH(QString, typed);
+        QFETCH(QString, selected);
+        QFETCH(QString, viewed);
+        QFETCH(QString, kept);
+        QVERIFY(open(hostile::schema(table, twin)));
+        addField("ID", "INTEGER", false, false); // offers "View Sql Statement"
+        ui::type(w<TEdit>("TxtTableName"), typed);
+        if (!viewed.isEmpty()) {
+            ui::click(w<QPushButton>("CmdViewSql"));
+            QCOMPARE(w<TMemo>("MmoSqlStatement")->Text(), viewed);
+        }
+        QCOMPARE(w<TListBox>("LstTableNames")->selectedItems().size(), 1);
+        QCOMPARE(w<TListBox>("LstTableNames")->selectedItems().first()->text(), selected);
+        ui::click(w<QPushButton>("CmdRemoveTable"));
+        QCOMPARE(errors(), QStringList());
+        QVERIFY(!hostile::tableExists(*m_db, selected));
+        QVERIFY(hostile::tableExists(*m_db, kept));
+    }
+
+    // Picking the type already chosen is no change: the size typed stays.
+    void repickingTheTypeKeepsTheTypedSize_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("varchar") << "VARCHAR" << "50";
+        QTest::newRow("decimal") << "DECIMAL" << "12,2";
+    }
+    void repickingTheTypeKeepsTheTypedSize()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, typed);
+        QVERIFY(open());
+        ui::type(w<TEdit>("TxtFldName"), "x");
+        ui::pick(w<TComboBox>("CmbFldType"), type);
+        ui::type(w<TEdit>("TxtPrecision"), typed);
+        ui::pick(w<TComboBox>("CmbFldType"), type);
+        QCOMPARE(w<TEdit>("TxtPrecision")->text(), typed);
+        ui::click(w<QPushButton>("CmdAddRemDef"));
+        QCOMPARE(row(0), QStringList({"X", type, "Not Null", "False", typed}));
     }
 };
 

@@ -102,6 +102,18 @@ private slots:
         QTest::newRow("field list of one") << composeSelectedFieldList({"A"}) << "A";
         QTest::newRow("field list of none") << composeSelectedFieldList({}) << "";
         QTest::newRow("key fields shown with commas") << keyFieldsForDisplay("A;B;C") << "A,B,C";
+        QTest::newRow("field list of names read from the database")
+            << composeSelectedFieldList({"Key", "NOTE", "My Col", "ORDER"}) << "\"Key\",NOTE,\"My Col\",\"ORDER\"";
+        QTest::newRow("drop from a lower-case table")
+            << composeDropConstraint("orders", "fk_low") << "ALTER TABLE \"orders\" DROP CONSTRAINT \"fk_low\"";
+        IndexDef quoted;
+        quoted.name = "ix low";
+        QTest::newRow("drop of a unique index named with a blank")
+            << composeDropIndexDef("T", quoted) << "DROP INDEX \"ix low\"";
+        QTest::newRow("typed key name as typed, table quoted")
+            << composePrimaryKey("My Table", "PK_MY", "\"Key\"") << "ALTER TABLE \"My Table\" ADD CONSTRAINT PK_MY PRIMARY KEY(\"Key\")";
+        QTest::newRow("unique on a reserved-word table")
+            << composeUniqueConstraint("ORDER", "", "A") << "ALTER TABLE \"ORDER\" ADD UNIQUE(A)";
     }
     void keyForms()
     {
@@ -118,6 +130,13 @@ private slots:
             << "  alter table t add unique(c)\r\n" << "ALTER TABLE T ADD UNIQUE(C)";
         QTest::newRow("only a to z change case") << "alter table tä drop constraint ü" << "ALTER TABLE Tä DROP CONSTRAINT ü";
         QTest::newRow("empty") << "  \r\n" << "";
+        QTest::newRow("quoted identifiers kept")
+            << "alter table \"orders\" drop constraint \"fk_low\"" << "ALTER TABLE \"orders\" DROP CONSTRAINT \"fk_low\"";
+        QTest::newRow("doubled quote inside an identifier")
+            << "alter table \"say \"\"hi\"\" t\" add unique(c)" << "ALTER TABLE \"say \"\"hi\"\" t\" ADD UNIQUE(C)";
+        QTest::newRow("literal kept, an apostrophe inside")
+            << "alter table t add check (c <> 'o''brien \"x')" << "ALTER TABLE T ADD CHECK (C <> 'o''brien \"x')";
+        QTest::newRow("unclosed quote keeps the rest") << "drop index \"ix low" << "DROP INDEX \"ix low";
     }
     void keyCommitTextIsTrimmedAndUpperCased()
     {
@@ -138,12 +157,40 @@ private slots:
             << field("PRICE", FieldKind::Bcd, "NUMERIC(9,2)") << "ALTER TABLE ORDERS ALTER PRICE SET NOT NULL";
         QTest::newRow("a kind without a size still switches")
             << field("FLAG", FieldKind::Boolean, "BOOLEAN", true) << "ALTER TABLE ORDERS ALTER FLAG DROP NOT NULL";
+        FieldDef own = field("SALARY", FieldKind::Bcd, "NUMERIC(10,2)", true);
+        own.domain = "SALARY";
+        QTest::newRow("a domain column's own NOT NULL switches")
+            << own << "ALTER TABLE ORDERS ALTER SALARY DROP NOT NULL";
+        QTest::newRow("a column that needs quoting")
+            << field("Qty", FieldKind::Integer, "INTEGER") << "ALTER TABLE ORDERS ALTER \"Qty\" SET NOT NULL";
     }
     void nullabilitySwitches()
     {
         QFETCH(FieldDef, column);
         QFETCH(QString, expected);
         QCOMPARE(composeNullabilitySwitch("ORDERS", column), expected);
+        QCOMPARE(nullabilityRefusal(column), QString());
+    }
+
+    void nullabilityNotSwitched_data()
+    {
+        QTest::addColumn<FieldDef>("column");
+        QTest::addColumn<QString>("reason");
+        FieldDef domain = field("PRODUCT", FieldKind::String, "VARCHAR(12)", true);
+        domain.domain = "PRODTYPE";
+        domain.domainRequired = true;
+        QTest::newRow("NOT NULL from the domain")
+            << domain << "PRODUCT takes NOT NULL from domain PRODTYPE: change the domain";
+        FieldDef computed = field("FULL_NAME", FieldKind::String, "VARCHAR(37)");
+        computed.computed = true;
+        QTest::newRow("computed") << computed << "FULL_NAME is computed from an expression: change the expression";
+    }
+    void nullabilityNotSwitched()
+    {
+        QFETCH(FieldDef, column);
+        QFETCH(QString, reason);
+        QCOMPARE(composeNullabilitySwitch("T", column), QString());
+        QCOMPARE(nullabilityRefusal(column), reason);
     }
 
     void sizeChanges_data()
@@ -169,6 +216,8 @@ private slots:
         QTest::newRow("statement smuggled into the size") << decimal << "9)_DEFAULT_0" << "";
         QTest::newRow("integer has no size") << field("F", FieldKind::Integer, "INTEGER") << "10" << "";
         QTest::newRow("text blob has no size") << field("F", FieldKind::Memo, "BLOB SUB_TYPE TEXT") << "10" << "";
+        QTest::newRow("a column that needs quoting")
+            << field("Note", FieldKind::String, "VARCHAR(20)") << "30" << "ALTER TABLE T ALTER \"Note\" TYPE VARCHAR(30)";
     }
     void sizeChanges()
     {
@@ -176,6 +225,71 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, expected);
         QCOMPARE(composeSizeChange("T", column, typed), expected);
+        // Nothing composed always comes with its reason.
+        QCOMPARE(sizeChangeRefusal(column, typed).isEmpty(), !expected.isEmpty());
+    }
+
+    void sizeChangeReasons_data()
+    {
+        QTest::addColumn<FieldDef>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("reason");
+        FieldDef salary = field("SALARY", FieldKind::Bcd, "NUMERIC(10,2)");
+        salary.domain = "SALARY";
+        QTest::newRow("type from a domain") << salary << "12,2" << "SALARY takes its type from domain SALARY: change the domain";
+        FieldDef computed = field("FULL_NAME", FieldKind::String, "VARCHAR(37)");
+        computed.computed = true;
+        QTest::newRow("computed") << computed << "50" << "FULL_NAME is computed from an expression: change the expression";
+        QTest::newRow("no size") << field("ID", FieldKind::Integer, "INTEGER") << "10"
+                                 << "ID is INTEGER: only CHAR, VARCHAR, NUMERIC and DECIMAL have a size to change";
+        QTest::newRow("length not digits") << field("NOTE", FieldKind::String, "VARCHAR(20)") << "5_0"
+                                           << "The length of NOTE is written in digits, such as 50";
+        QTest::newRow("precision not digits") << field("PRICE", FieldKind::Bcd, "NUMERIC(9,2)") << "9)_DEFAULT_0"
+                                              << "The precision of PRICE is written in digits, with a scale after a comma, such as 12 or 12,2";
+        QTest::newRow("smaller scale") << field("PRICE", FieldKind::Bcd, "NUMERIC(9,2)") << "12,1"
+                                       << "PRICE has 2 decimal places: a smaller scale would round its values";
+    }
+    void sizeChangeReasons()
+    {
+        QFETCH(FieldDef, column);
+        QFETCH(QString, typed);
+        QFETCH(QString, reason);
+        QCOMPARE(sizeChangeRefusal(column, typed), reason);
+        QCOMPARE(composeSizeChange("T", column, typed), QString());
+    }
+
+    // What Firebird 3 refuses whatever the data: fewer characters, or fewer
+    // digits before the decimal point.
+    void shrinkSaidBeforeCommit_data()
+    {
+        QTest::addColumn<FieldDef>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("said");
+        const FieldDef price = field("PRICE", FieldKind::Bcd, "NUMERIC(9,2)");
+        const FieldDef code = field("CODE", FieldKind::String, "CHAR(5)");
+        QTest::newRow("shorter string") << code << "4" << true;
+        QTest::newRow("same length") << code << "5" << false;
+        QTest::newRow("longer") << code << "8" << false;
+        QTest::newRow("smaller precision") << price << "8" << true;
+        QTest::newRow("larger scale, same precision") << price << "9,4" << true;
+        QTest::newRow("larger scale, fewer digits before the point") << price << "10,4" << true;
+        QTest::newRow("larger scale, as many digits before the point") << price << "11,4" << false;
+        QTest::newRow("nothing composed, nothing said") << price << "9,1" << false;
+    }
+    void shrinkSaidBeforeCommit()
+    {
+        QFETCH(FieldDef, column);
+        QFETCH(QString, typed);
+        QFETCH(bool, said);
+        QCOMPARE(!sizeShrinkNote(column, typed).isEmpty(), said);
+    }
+
+    void nullableKeyFieldsSaid()
+    {
+        QCOMPARE(nullableKeyNote({}), QString());
+        QCOMPARE(nullableKeyNote({"C"}), QString("C allows NULL: Firebird 3 refuses a primary key on it whatever the data"));
+        QCOMPARE(nullableKeyNote({"C", "Note"}),
+                 QString("C, Note allow NULL: Firebird 3 refuses a primary key on them whatever the data"));
     }
 
     void sizeTextStartsWithTheCurrentSize_data()
